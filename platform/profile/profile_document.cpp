@@ -1,0 +1,96 @@
+#include "platform/profile/profile_document.h"
+
+namespace platform::profile {
+namespace {
+
+char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// A value enclosed in a matching pair of double or single quotes loses them.
+std::string_view Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+// Splits at CR LF, LF or a lone CR; a final line without an end counts too.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+}  // namespace
+
+bool NamesEqual(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+  }
+  return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+ProfileDocument ProfileDocument::parse(std::string_view text) {
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+  if (text.substr(0, kUtf8Mark.size()) == kUtf8Mark) text.remove_prefix(kUtf8Mark.size());
+
+  ProfileDocument document;
+  document.sections_.push_back(Section{});
+  for (std::string_view raw : SplitLines(text)) {
+    std::string_view line = TrimBlanks(raw);
+    if (!line.empty() && line.front() == '[') {
+      size_t close = line.find(']');
+      if (close == std::string_view::npos) continue;  // not a header without its bracket
+      std::string_view name = TrimBlanks(line.substr(1, close - 1));
+      document.sections_.push_back(Section{std::string(name), {}});
+      continue;
+    }
+    size_t equals = line.find('=');
+    if (equals == std::string_view::npos) continue;
+    std::string_view name = TrimBlanks(line.substr(0, equals));
+    std::string_view value = Unquote(TrimBlanks(line.substr(equals + 1)));
+    document.sections_.back().keys.push_back(Key{std::string(name), std::string(value)});
+  }
+  return document;
+}
+
+const ProfileDocument::Section* ProfileDocument::findSection(std::string_view name) const {
+  name = TrimBlanks(name);
+  for (const Section& section : sections_) {
+    if (NamesEqual(section.name, name)) return &section;
+  }
+  return nullptr;
+}
+
+std::optional<std::string> ProfileDocument::value(std::string_view section,
+                                                  std::string_view key) const {
+  const Section* found = findSection(section);
+  if (!found) return std::nullopt;
+  key = TrimBlanks(key);
+  for (const Key& entry : found->keys) {
+    if (NamesEqual(entry.name, key)) return entry.value;
+  }
+  return std::nullopt;
+}
+
+bool ProfileDocument::hasSection(std::string_view section) const {
+  return findSection(section) != nullptr;
+}
+
+}  // namespace platform::profile

@@ -1,0 +1,90 @@
+// One window of the model: what Win32 keeps for a window and its class state.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace platform::ui {
+
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+enum class WindowKind { Dialog, Button, Static, Edit, ListBox, Other };
+
+enum class MessageBoxIcon { None, Question, Exclamation, Information };
+
+// What a dialog (or message box) keeps while it runs modally.
+struct DialogState {
+  DLGPROC procedure = nullptr;
+  std::string templateName;  // empty for message boxes
+  bool ended = false;
+  INT_PTR result = 0;
+  HWND lastFocus = nullptr;  // focus to restore when the dialog is activated again
+  HFONT ownFont = nullptr;   // the template's font, released with the dialog
+  bool isMessageBox = false;
+  MessageBoxIcon icon = MessageBoxIcon::None;
+  UINT buttons = MB_OK;
+  // Set by the folder browser: choose a folder by its path, or cancel.
+  std::function<bool(const std::string& path)> browseTo;
+  std::function<void()> cancelBrowse;
+};
+
+class Window {
+ public:
+  Window(HWND handle, WindowKind kind, std::string className);
+
+  HWND handle() const { return handle_; }
+  WindowKind kind() const { return kind_; }
+  const std::string& className() const { return className_; }
+  bool isTopLevel() const { return parent == nullptr; }
+  bool isDialog() const { return dialog != nullptr; }
+  DWORD buttonType() const { return style & BS_TYPEMASK; }
+  bool isPushButton() const;
+  bool isCheckBox() const;
+  bool isGroupBox() const { return kind_ == WindowKind::Button && buttonType() == BS_GROUPBOX; }
+  bool isMultilineEdit() const { return kind_ == WindowKind::Edit && (style & ES_MULTILINE); }
+  bool hasCloseBox() const { return isTopLevel() && (style & WS_SYSMENU); }
+
+  // The client area's size; a top-level window's frame and caption lie outside it.
+  int clientWidth() const;
+  int clientHeight() const;
+
+  int id = 0;
+  std::string text;
+  DWORD style = 0;
+  Rect rect;  // children: parent's client coordinates; top-level: outer rectangle on the screen
+  bool enabled = true;
+  bool visible = false;
+  HFONT font = nullptr;
+  Window* parent = nullptr;
+  HWND owner = nullptr;
+  std::vector<HWND> children;  // creation order, which is the tab order
+
+  // Class state.
+  int checkState = BST_UNCHECKED;
+  std::vector<std::string> items;
+  int currentSelection = -1;
+  int selectionStart = 0;
+  int selectionEnd = 0;
+
+  std::unique_ptr<DialogState> dialog;
+
+ private:
+  HWND handle_;
+  WindowKind kind_;
+  std::string className_;
+};
+
+// Frame metrics of a top-level window with a caption, Win9x-like.
+constexpr int kFrameWidth = 3;
+constexpr int kCaptionHeight = 18;
+
+}  // namespace platform::ui

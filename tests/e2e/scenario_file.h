@@ -1,0 +1,73 @@
+// Reads the text of a scenario file: a shared machine set-up followed by
+// scenarios, each with its automation script and the expected outcome.
+// tests/scenarios/README.md describes the format.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace e2e {
+
+// A path on one of the machine's drives, such as d:\SETUP\Setup.EXE.
+struct VirtualPath {
+  char drive = 0;                  // lower case
+  std::vector<std::string> parts;  // components, case as written
+  std::string text;                // as written, for messages
+};
+
+// Parses "x:", "x:\a\b" or "x:/a/b"; rejects relative paths and "." or "..".
+std::optional<VirtualPath> parseVirtualPath(const std::string& text);
+
+// One step of building the machine, applied in file order.
+struct SetupItem {
+  enum class Kind { kDrive, kDir, kFile };
+  Kind kind = Kind::kDrive;
+  VirtualPath path;     // just the drive for kDrive
+  std::string content;  // kFile: the bytes to write
+};
+
+// A file the run must leave behind with given lines, or must not leave.
+struct FileCheck {
+  VirtualPath path;
+  bool mustExist = true;
+  std::vector<std::string> lines;  // when mustExist
+};
+
+struct Scenario {
+  std::string name;
+  int line = 0;                                          // of its "=== scenario" header
+  std::optional<std::string> machine;                    // replaces the shared machine.ini
+  std::vector<SetupItem> setup;                          // after the shared items
+  std::vector<std::pair<std::string, std::string>> env;  // empty value: unset
+  std::string script;
+  int exitStatus = 0;
+  std::optional<std::vector<std::string>> transcript;
+  std::vector<std::string> stderrLines;  // each must occur in stderr
+  std::vector<FileCheck> files;
+};
+
+struct ScenarioFile {
+  std::optional<std::string> machine;  // machine.ini text; none: no file
+  std::vector<SetupItem> setup;
+  std::optional<VirtualPath> program;  // where the program is placed
+  std::vector<Scenario> scenarios;
+};
+
+struct ParseError {
+  int line = 0;
+  std::string message;
+};
+
+struct ParseResult {
+  ScenarioFile file;
+  std::optional<ParseError> error;  // set: the file is unusable
+};
+
+ParseResult parseScenarioFile(const std::string& text);
+
+// The name a scenario is registered under as a test ("-" becomes "_").
+std::string testNameOf(const std::string& scenarioName);
+
+}  // namespace e2e
