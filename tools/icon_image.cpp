@@ -156,7 +156,9 @@ ParseResult ParsePixelMap(const std::string& text) {
     return result;
   };
 
-  IconImage* current = nullptr;  // image whose rows are being read
+  // Image whose rows are being read; a pointer into result.images, reset
+  // after every push_back.
+  IconImage* current = nullptr;
   int current_header_line = 0;
   int rows_read = 0;
 
@@ -194,8 +196,8 @@ ParseResult ParsePixelMap(const std::string& text) {
       std::string error;
       if (!finish_current(&error)) return fail(line_number, error);
       if (!IsSupportedSize(size)) {
-        return fail(line_number, "unsupported image size " + std::to_string(size) +
-                                     ", expected 32 or 16");
+        return fail(line_number,
+                    "unsupported image size " + std::to_string(size) + ", expected 32 or 16");
       }
       for (const IconImage& seen : result.images) {
         if (seen.size == size) {
@@ -221,9 +223,8 @@ ParseResult ParsePixelMap(const std::string& text) {
     }
     for (size_t i = 0; i < line.size(); ++i) {
       if (PixelValue(line[i]) < 0) {
-        return fail(line_number, "unknown pixel character " + Printable(line[i]) +
-                                     " in column " + std::to_string(i + 1) +
-                                     " (expected 0-9, A-F or '.')");
+        return fail(line_number, "unknown pixel character " + Printable(line[i]) + " in column " +
+                                     std::to_string(i + 1) + " (expected 0-9, A-F or '.')");
       }
     }
     if (line.size() != static_cast<size_t>(current->size)) {
@@ -267,10 +268,10 @@ std::vector<uint8_t> WriteIco(const std::vector<IconImage>& images) {
     const size_t bytes = ImageResourceSize(image.size);
     PutU8(&out, image.size == 256 ? 0 : static_cast<uint32_t>(image.size));  // width
     PutU8(&out, image.size == 256 ? 0 : static_cast<uint32_t>(image.size));  // height
-    PutU8(&out, 16);  // colour count
-    PutU8(&out, 0);   // reserved
-    PutU16(&out, 1);  // planes
-    PutU16(&out, 4);  // bits per pixel
+    PutU8(&out, 16);                                                         // colour count
+    PutU8(&out, 0);                                                          // reserved
+    PutU16(&out, 1);                                                         // planes
+    PutU16(&out, 4);                                                         // bits per pixel
     PutU32(&out, static_cast<uint32_t>(bytes));
     PutU32(&out, static_cast<uint32_t>(offset));
     offset += bytes;

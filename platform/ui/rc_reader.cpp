@@ -213,6 +213,7 @@ class Parser {
   std::string expectString();
   long long expression();
   long long term();
+  DWORD styleExpression(DWORD defaults);
   long long defined(const Token& name, int depth);
   void dialog(const std::string& name, ResourceTable& table);
   ControlTemplate control();
@@ -257,6 +258,20 @@ long long Parser::expression() {
     value = isOr ? (value | right) : (value + right);
   }
   return value;
+}
+
+// A control's style: the defaults, with the terms ORed in and those after NOT
+// taken out, as the resource compiler reads it.
+DWORD Parser::styleExpression(DWORD defaults) {
+  DWORD style = defaults;
+  for (;;) {
+    bool remove = isWord(peek(), "NOT");
+    if (remove) next();
+    DWORD value = DWORD(term());
+    style = remove ? (style & ~value) : (style | value);
+    if (peek().kind != Token::Punct || peek().text != "|") return style;
+    next();
+  }
 }
 
 long long Parser::term() {
@@ -373,7 +388,7 @@ ControlTemplate Parser::control() {
   expectPunct(',');
   control.className = expectString();
   expectPunct(',');
-  control.style = DWORD(expression()) | WS_CHILD | WS_VISIBLE;
+  control.style = styleExpression(WS_CHILD | WS_VISIBLE);
   int* place[] = {&control.x, &control.y, &control.width, &control.height};
   for (int* value : place) {
     expectPunct(',');

@@ -2,7 +2,8 @@
 // that our setup.rc uses, so that one file serves the Windows build and the
 // layer alike. It knows #include "file", #define NAME value, #pragma,
 // LANGUAGE, ICON, and DIALOG with STYLE, EXSTYLE, CAPTION, FONT and CONTROL
-// statements; numbers, defined names, unary minus, parentheses, | and +.
+// statements; numbers, defined names, unary minus, parentheses, | and +, and
+// NOT in a control's style.
 #pragma once
 
 #include <string>

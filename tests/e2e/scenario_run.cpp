@@ -53,8 +53,9 @@ void ensureDrive(const fs::path& prefix, char drive) {
   std::string folder = std::string("drive_") + drive;
   fs::create_directories(prefix / folder);
   fs::path link = prefix / "dosdevices" / (std::string(1, drive) + ":");
-  if (!fs::exists(fs::symlink_status(link)))
+  if (!fs::exists(fs::symlink_status(link))) {
     fs::create_directory_symlink(".." / fs::path(folder), link);
+  }
 }
 
 void writeFile(const fs::path& path, const std::string& content) {

@@ -18,10 +18,17 @@
 namespace {
 namespace fs = std::filesystem;
 
+// The build gives the defaults, so that test discovery needs no arguments.
+#ifndef SCENARIO_DEFAULT_PROGRAM
+#define SCENARIO_DEFAULT_PROGRAM ""
+#define SCENARIO_DEFAULT_SCENARIOS ""
+#define SCENARIO_DEFAULT_WORK ""
+#endif
+
 struct RunnerArgs {
-  std::string program;
-  std::string scenarios;
-  std::string work;
+  std::string program = SCENARIO_DEFAULT_PROGRAM;
+  std::string scenarios = SCENARIO_DEFAULT_SCENARIOS;
+  std::string work = SCENARIO_DEFAULT_WORK;
 };
 
 // Takes "--name VALUE" or "--name=VALUE" for the runner's own options out of
