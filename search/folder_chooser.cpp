@@ -15,9 +15,9 @@ int& CurrentFlag() { return ForIE() ? setupState.installIE : setupState.installN
 char* CurrentPluginDir() { return ForIE() ? setupState.iePluginDir : setupState.netscapePluginDir; }
 
 BOOL OnInitDialog(HWND window) {
-  SetDlgItemTextA(window, IDC_CHOOSER_HEADING,
-                  ForIE() ? "Internet Explorer Available Folders"
-                          : "Netscape Communicator Available Folders");
+  SetDlgItemTextA(
+      window, IDC_CHOOSER_HEADING,
+      ForIE() ? "Internet Explorer Available Folders" : "Netscape Communicator Available Folders");
   return TRUE;
 }
 

@@ -4,13 +4,13 @@
 #include <cstdlib>
 
 #include "platform/automation/transcript.h"
-#include "platform/ui/message_box.h"
 #include "platform/profile/profile_document.h"
+#include "platform/ui/message_box.h"
 
 namespace platform::automation {
 namespace {
 
-const char* const kActions[] = {"click", "select", "type",   "key",   "close",
+const char* const kActions[] = {"click",  "select", "type",  "key",       "close",
                                 "answer", "browse", "eject", "screenshot"};
 
 }  // namespace

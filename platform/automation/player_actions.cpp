@@ -13,8 +13,11 @@ bool ParseKey(const std::string& word, ui::Key& key) {
   static const struct {
     const char* word;
     ui::Key key;
-  } kKeys[] = {{"enter", ui::Key::Enter}, {"escape", ui::Key::Escape}, {"tab", ui::Key::Tab},
-               {"shift-tab", ui::Key::ShiftTab}, {"space", ui::Key::Space}};
+  } kKeys[] = {{"enter", ui::Key::Enter},
+               {"escape", ui::Key::Escape},
+               {"tab", ui::Key::Tab},
+               {"shift-tab", ui::Key::ShiftTab},
+               {"space", ui::Key::Space}};
   for (const auto& entry : kKeys) {
     if (word == entry.word) {
       key = entry.key;

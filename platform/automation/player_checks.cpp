@@ -12,8 +12,8 @@ namespace {
 std::string Quoted(const std::string& text) { return Transcript::quote(text); }
 
 std::string RectText(const ui::Rect& rect) {
-  return std::to_string(rect.x) + " " + std::to_string(rect.y) + " " +
-         std::to_string(rect.width) + " " + std::to_string(rect.height);
+  return std::to_string(rect.x) + " " + std::to_string(rect.y) + " " + std::to_string(rect.width) +
+         " " + std::to_string(rect.height);
 }
 
 std::string Numbers(const Command& command, size_t from) {

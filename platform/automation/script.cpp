@@ -15,13 +15,26 @@ struct Signature {
 };
 
 constexpr Signature kSignatures[] = {
-    {"dialog", "W"},        {"messagebox", "SS"},    {"browser", ""},
-    {"expect-text", "IS"},  {"expect-checked", "IN"}, {"expect-list", "I*"},
-    {"expect-selected", "IN"}, {"expect-focus", "I"}, {"expect-icon", "W"},
-    {"expect-rect", "INNNN"}, {"expect-window", "NNNN"}, {"click", "I"},
-    {"select", "IN"},       {"type", "IS"},          {"key", "W"},
-    {"close", ""},          {"answer", "W"},         {"browse", "S|W"},
-    {"eject", "W"},         {"screenshot", "S"},
+    {"dialog", "W"},
+    {"messagebox", "SS"},
+    {"browser", ""},
+    {"expect-text", "IS"},
+    {"expect-checked", "IN"},
+    {"expect-list", "I*"},
+    {"expect-selected", "IN"},
+    {"expect-focus", "I"},
+    {"expect-icon", "W"},
+    {"expect-rect", "INNNN"},
+    {"expect-window", "NNNN"},
+    {"click", "I"},
+    {"select", "IN"},
+    {"type", "IS"},
+    {"key", "W"},
+    {"close", ""},
+    {"answer", "W"},
+    {"browse", "S|W"},
+    {"eject", "W"},
+    {"screenshot", "S"},
 };
 
 bool IsInteger(const std::string& text) {
@@ -49,7 +62,7 @@ bool FitsPattern(const std::vector<Argument>& arguments, const char* pattern) {
     }
     if (at >= arguments.size()) return false;
     const Argument& argument = arguments[at++];
-    bool fits = (*p == 'S') ? argument.quoted
+    bool fits = (*p == 'S')   ? argument.quoted
                 : (*p == 'W') ? !argument.quoted
                 : (*p == 'N') ? !argument.quoted && IsInteger(argument.text)
                               : !argument.quoted && IsControl(argument.text);
@@ -81,9 +94,12 @@ bool ReadString(const std::string& text, size_t& at, std::string& out, std::stri
     }
     if (at >= text.size()) break;
     char escaped = text[at++];
-    if (escaped == 'n') out += '\n';
-    else if (escaped == 'r') out += '\r';
-    else if (escaped == '\\' || escaped == '"') out += escaped;
+    if (escaped == 'n')
+      out += '\n';
+    else if (escaped == 'r')
+      out += '\r';
+    else if (escaped == '\\' || escaped == '"')
+      out += escaped;
     else {
       error = std::string("unknown escape \\") + escaped;
       return false;

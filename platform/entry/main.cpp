@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
   }
   CheckDisplayChoice();
 
-  display::HeadlessDisplay display;
+  // SETUP_SHOW_WINDOWS=1 prints each window as text when it comes on the screen.
+  display::HeadlessDisplay display(Environment("SETUP_SHOW_WINDOWS") == "1" ? stdout : nullptr);
   ui::WindowSystem windows(display, machine.screenWidth, machine.screenHeight);
   ui::SetWindows(&windows);
   windows.setDeniedTemplates(machine.noTemplate);

@@ -26,8 +26,10 @@ bool ParseDriveType(const std::string& word, DriveType& type) {
   static const struct {
     const char* word;
     DriveType type;
-  } kTypes[] = {{"fixed", DriveType::Fixed},   {"removable", DriveType::Removable},
-                {"cdrom", DriveType::CdRom},   {"remote", DriveType::Remote},
+  } kTypes[] = {{"fixed", DriveType::Fixed},
+                {"removable", DriveType::Removable},
+                {"cdrom", DriveType::CdRom},
+                {"remote", DriveType::Remote},
                 {"ramdisk", DriveType::RamDisk}};
   for (const auto& entry : kTypes) {
     if (NamesEqual(word, entry.word)) {

@@ -46,9 +46,9 @@ bool CreateControl(WindowSystem& system, Window& dialog, const ControlTemplate& 
   window.id = control.id;
   window.text = control.text;
   window.style = control.style;
-  window.rect = Rect{DialogUnitsToPixelsX(control.x, base), DialogUnitsToPixelsY(control.y, base),
-                     DialogUnitsToPixelsX(control.width, base),
-                     DialogUnitsToPixelsY(control.height, base)};
+  window.rect =
+      Rect{DialogUnitsToPixelsX(control.x, base), DialogUnitsToPixelsY(control.y, base),
+           DialogUnitsToPixelsX(control.width, base), DialogUnitsToPixelsY(control.height, base)};
   window.visible = control.style & WS_VISIBLE;
   window.enabled = !(control.style & WS_DISABLED);
   window.font = dialog.font;

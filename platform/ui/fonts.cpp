@@ -20,9 +20,9 @@ bool Fonts::destroy(HFONT font) { return fonts_.erase(font) > 0; }
 
 }  // namespace platform::ui
 
-HFONT WINAPI CreateFontA(int height, int width, int, int, int weight, DWORD italic,
-                         DWORD underline, DWORD strikeOut, DWORD charSet, DWORD, DWORD, DWORD,
-                         DWORD, LPCSTR faceName) {
+HFONT WINAPI CreateFontA(int height, int width, int, int, int weight, DWORD italic, DWORD underline,
+                         DWORD strikeOut, DWORD charSet, DWORD, DWORD, DWORD, DWORD,
+                         LPCSTR faceName) {
   platform::ui::FontInfo info;
   info.height = height;
   info.width = width;

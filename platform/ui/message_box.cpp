@@ -1,4 +1,6 @@
 // MessageBoxA: a modal dialog of its own with the text, an icon and buttons.
+#include "platform/ui/message_box.h"
+
 #include <algorithm>
 #include <sstream>
 #include <vector>
@@ -6,7 +8,6 @@
 #include "platform/automation/transcript.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
-#include "platform/ui/message_box.h"
 
 namespace platform::ui {
 namespace {
@@ -107,8 +108,7 @@ void LayOut(WindowSystem& system, Window& box, const std::string& text) {
   int contentHeight = std::max(textHeight, hasIcon ? kIconSize : 0);
   int rowWidth = int(buttons.size()) * kButtonWidth + int(buttons.size() - 1) * kButtonGap;
   int captionWidth = int(box.text.size()) * kCharWidth + 40;
-  int clientWidth =
-      std::max({textX + textWidth + kMargin, rowWidth + 2 * kMargin, captionWidth});
+  int clientWidth = std::max({textX + textWidth + kMargin, rowWidth + 2 * kMargin, captionWidth});
   int buttonsY = kMargin + contentHeight + kMargin;
   int clientHeight = buttonsY + kButtonHeight + kMargin;
 

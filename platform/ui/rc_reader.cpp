@@ -32,7 +32,8 @@ std::string Where(const std::string& file, int line) {
 // lines on the way.
 class Tokenizer {
  public:
-  Tokenizer(const std::vector<SourceFile>& files, std::map<std::string, std::vector<Token>>& defines)
+  Tokenizer(const std::vector<SourceFile>& files,
+            std::map<std::string, std::vector<Token>>& defines)
       : files_(files), defines_(defines) {}
 
   std::optional<ReadError> run(const std::string& fileName, std::vector<Token>& out, int depth = 0);
@@ -78,7 +79,8 @@ std::optional<ReadError> Tokenizer::run(const std::string& fileName, std::vector
       }
       if (content[i] == '"') {
         size_t close = i + 1;
-        while (close < content.size() && content[close] != '"') close += content[close] == '\\' ? 2 : 1;
+        while (close < content.size() && content[close] != '"')
+          close += content[close] == '\\' ? 2 : 1;
         code += content.substr(i, close - i + 1);
         i = close;
         continue;
@@ -133,8 +135,8 @@ std::optional<ReadError> Tokenizer::directive(const std::string& file, int line,
   return ReadError{Where(file, line) + "#" + verb + " is not supported"};
 }
 
-std::optional<ReadError> Tokenizer::lex(const std::string& file, int line,
-                                        const std::string& text, std::vector<Token>& out) {
+std::optional<ReadError> Tokenizer::lex(const std::string& file, int line, const std::string& text,
+                                        std::vector<Token>& out) {
   size_t i = 0;
   while (i < text.size()) {
     unsigned char c = static_cast<unsigned char>(text[i]);
@@ -161,10 +163,14 @@ std::optional<ReadError> Tokenizer::lex(const std::string& file, int line,
         }
         if (ch == '\\' && i < text.size()) {
           char escaped = text[i++];
-          if (escaped == 'n') token.text += '\n';
-          else if (escaped == 't') token.text += '\t';
-          else if (escaped == '\\' || escaped == '"') token.text += escaped;
-          else return ReadError{Where(file, line) + "unknown escape \\" + escaped};
+          if (escaped == 'n')
+            token.text += '\n';
+          else if (escaped == 't')
+            token.text += '\t';
+          else if (escaped == '\\' || escaped == '"')
+            token.text += escaped;
+          else
+            return ReadError{Where(file, line) + "unknown escape \\" + escaped};
           continue;
         }
         token.text += ch;
@@ -175,11 +181,14 @@ std::optional<ReadError> Tokenizer::lex(const std::string& file, int line,
       token.kind = Token::Number;
       token.number = std::strtoll(begin, &stop, 0);
       i += size_t(stop - begin);
-      while (i < text.size() && (text[i] == 'L' || text[i] == 'l' || text[i] == 'U' || text[i] == 'u')) ++i;
+      while (i < text.size() &&
+             (text[i] == 'L' || text[i] == 'l' || text[i] == 'U' || text[i] == 'u'))
+        ++i;
       token.text = "number";
     } else if (std::isalpha(c) || c == '_') {
       token.kind = Token::Name;
-      while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '_')) {
+      while (i < text.size() &&
+             (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '_')) {
         token.text += text[i++];
       }
     } else if (std::string(",|+-(){}").find(char(c)) != std::string::npos) {
@@ -187,7 +196,8 @@ std::optional<ReadError> Tokenizer::lex(const std::string& file, int line,
       token.text = std::string(1, char(c));
       ++i;
     } else {
-      return ReadError{Where(file, line) + "unexpected character '" + std::string(1, char(c)) + "'"};
+      return ReadError{Where(file, line) + "unexpected character '" + std::string(1, char(c)) +
+                       "'"};
     }
     out.push_back(token);
   }
@@ -314,7 +324,7 @@ void Parser::parse(ResourceTable& table) {
     const Token& name = next();
     if (name.kind != Token::Name && name.kind != Token::Number) fail("expected a resource name");
     // A defined name stands for its number, as the preprocessor would make it.
-    std::string resourceName = name.kind == Token::Number ? std::to_string(name.number)
+    std::string resourceName = name.kind == Token::Number  ? std::to_string(name.number)
                                : defines_.count(name.text) ? std::to_string(defined(name, 0))
                                                            : name.text;
     if (isWord(peek(), "ICON")) {

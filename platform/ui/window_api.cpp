@@ -39,8 +39,8 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
   Window* parentWindow = system.find(parent);
   if (kind == platform::ui::WindowKind::Other || (parent && !parentWindow)) return nullptr;
   bool child = (style & WS_CHILD) && parentWindow;
-  Window& window = system.create(kind, className, child ? parentWindow : nullptr,
-                                 child ? nullptr : parent);
+  Window& window =
+      system.create(kind, className, child ? parentWindow : nullptr, child ? nullptr : parent);
   window.id = child ? int(reinterpret_cast<intptr_t>(menu)) : 0;
   window.text = windowName ? windowName : "";
   window.style = style;

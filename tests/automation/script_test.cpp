@@ -19,7 +19,9 @@ struct GoodLine {
 const GoodLine kGoodLines[] = {
     {"dialog SelectLangs", "dialog", {"SelectLangs"}},
     {"  click 10   # the OK button", "click", {"10"}},
-    {"expect-text INSTALLFILES:1 \"c:\\\\data\\\\x\"", "expect-text", {"INSTALLFILES:1", "c:\\data\\x"}},
+    {"expect-text INSTALLFILES:1 \"c:\\\\data\\\\x\"",
+     "expect-text",
+     {"INSTALLFILES:1", "c:\\data\\x"}},
     {"messagebox \"Say \\\"hi\\\"\" \"a\\nb\"", "messagebox", {"Say \"hi\"", "a\nb"}},
     {"expect-list 2", "expect-list", {"2"}},
     {"expect-list 2 \"a\" \"b#c\"", "expect-list", {"2", "a", "b#c"}},

@@ -74,7 +74,7 @@ class ScenarioTest : public testing::Test {
 };
 
 void registerTest(const std::string& suite, const std::string& name, const fs::path& path, int line,
-                  std::function<void()> body) {
+                  const std::function<void()>& body) {
   testing::RegisterTest(suite.c_str(), name.c_str(), nullptr, nullptr, path.c_str(), line,
                         [body]() -> testing::Test* { return new ScenarioTest(body); });
 }

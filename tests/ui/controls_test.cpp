@@ -42,7 +42,7 @@ TEST_F(Controls, SortedListFoldsLettersThenComparesBytes) {
       {{"b", "A", "c"}, {"A", "b", "c"}},
       {{"c:\\Z", "c:\\a", "c:\\_x"}, {"c:\\_x", "c:\\a", "c:\\Z"}},  // Z folds to z, after _
       {{"abc", "ab", "ABC"}, {"ab", "abc", "ABC"}},                  // equal ones in added order
-      {{"\xE9t\xE9", "zoo"}, {"zoo", "\xE9t\xE9"}},                 // high bytes after ASCII
+      {{"\xE9t\xE9", "zoo"}, {"zoo", "\xE9t\xE9"}},                  // high bytes after ASCII
   };
   for (const SortCase& sorted : kCases) {
     HWND list = make("LISTBOX", LBS_SORT);
@@ -133,9 +133,9 @@ TEST_F(Controls, CheckStateBelongsToCheckBoxesOnly) {
 
 TEST_F(Controls, FontsAreRecordedAndKeptByTheControl) {
   HWND box = make("BUTTON", BS_AUTOCHECKBOX, 12);
-  HFONT font = CreateFontA(15, 5, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0,
-                           "Ms Sans Serif");
+  HFONT font =
+      CreateFontA(15, 5, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0, "Ms Sans Serif");
   ASSERT_NE(font, nullptr);
   SendDlgItemMessageA(parent_, 12, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), font);

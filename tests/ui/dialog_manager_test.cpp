@@ -70,48 +70,68 @@ INT_PTR CALLBACK RecordingProc(HWND, UINT message, WPARAM wParam, LPARAM) {
 struct Rule {
   const char* rule;
   const char* dialog;
-  const char* script;  // expectations and actions in the automation language
+  const char* script;                 // expectations and actions in the automation language
   std::vector<std::string> commands;  // what the procedure receives after "init"
 };
 
 const Rule kRules[] = {
-    {"WM_INITDIALOG returning TRUE focuses the first visible, enabled tab stop", "PLAIN",
-     "expect-focus 10", {}},
-    {"Tab moves forward over enabled, visible tab stops and wraps", "PLAIN",
+    {"WM_INITDIALOG returning TRUE focuses the first visible, enabled tab stop",
+     "PLAIN",
+     "expect-focus 10",
+     {}},
+    {"Tab moves forward over enabled, visible tab stops and wraps",
+     "PLAIN",
      "key tab\nexpect-focus 12\nkey tab\nexpect-focus 4\nkey tab\nexpect-focus 11\n"
      "key tab\nexpect-focus 10",
      {}},
-    {"Shift+Tab moves back and wraps", "PLAIN",
-     "key shift-tab\nexpect-focus 11\nkey shift-tab\nexpect-focus 4", {}},
-    {"Tab into an edit control selects its text", "PLAIN",
+    {"Shift+Tab moves back and wraps",
+     "PLAIN",
+     "key shift-tab\nexpect-focus 11\nkey shift-tab\nexpect-focus 4",
+     {}},
+    {"Tab into an edit control selects its text",
+     "PLAIN",
      "type 4 \"abc\"\nkey tab\nkey shift-tab\nexpect-focus 4\ntype 4 \"x\"\nexpect-text 4 \"x\"",
      {"command 4 768", "command 4 768", "command 4 768", "command 4 768"}},
-    {"Space clicks the focused check box, which turns its mark over first", "PLAIN",
-     "key tab\nkey space\nexpect-checked 12 1", {"command 12 0"}},
+    {"Space clicks the focused check box, which turns its mark over first",
+     "PLAIN",
+     "key tab\nkey space\nexpect-checked 12 1",
+     {"command 12 0"}},
     {"Space clicks the focused push button", "PLAIN", "key space", {"command 10 0"}},
-    {"Enter clicks the focused push button", "PLAIN", "key tab\nkey shift-tab\nkey enter",
+    {"Enter clicks the focused push button",
+     "PLAIN",
+     "key tab\nkey shift-tab\nkey enter",
      {"command 10 0"}},
-    {"Enter elsewhere without a default push button sends IDOK", "PLAIN",
-     "key tab\nkey enter\nexpect-checked 12 0", {"command 1 0"}},
-    {"Enter elsewhere sends the default push button's identifier", "WITHDEFAULT",
-     "expect-focus 12\nkey enter", {"command 21 0"}},
-    {"Enter on a focused push button beats the default one", "WITHDEFAULT",
-     "key tab\nexpect-focus 20\nkey enter", {"command 20 0"}},
-    {"Enter in a multi-line ES_WANTRETURN edit is a new line", "WITHDEFAULT",
-     "type 5 \"a\"\nkey enter\nexpect-text 5 \"a\\r\\n\"", {"command 5 768", "command 5 768"}},
+    {"Enter elsewhere without a default push button sends IDOK",
+     "PLAIN",
+     "key tab\nkey enter\nexpect-checked 12 0",
+     {"command 1 0"}},
+    {"Enter elsewhere sends the default push button's identifier",
+     "WITHDEFAULT",
+     "expect-focus 12\nkey enter",
+     {"command 21 0"}},
+    {"Enter on a focused push button beats the default one",
+     "WITHDEFAULT",
+     "key tab\nexpect-focus 20\nkey enter",
+     {"command 20 0"}},
+    {"Enter in a multi-line ES_WANTRETURN edit is a new line",
+     "WITHDEFAULT",
+     "type 5 \"a\"\nkey enter\nexpect-text 5 \"a\\r\\n\"",
+     {"command 5 768", "command 5 768"}},
     {"Escape sends IDCANCEL with notification 0", "PLAIN", "key escape", {"command 2 0"}},
     {"A mnemonic clicks its button", "PLAIN", "key alt-c\nexpect-focus 11", {"command 11 0"}},
-    {"A mnemonic of a check box clicks it", "PLAIN", "key alt-T\nexpect-checked 12 1",
+    {"A mnemonic of a check box clicks it",
+     "PLAIN",
+     "key alt-T\nexpect-checked 12 1",
      {"command 12 0"}},
-    {"A label's mnemonic moves the focus to the next tab stop", "PLAIN",
-     "key alt-h\nexpect-focus 12", {}},
+    {"A label's mnemonic moves the focus to the next tab stop",
+     "PLAIN",
+     "key alt-h\nexpect-focus 12",
+     {}},
     {"A click on a disabled control does nothing", "PLAIN", "click 13\nexpect-focus 10", {}},
-    {"The close box sends WM_CLOSE, which becomes IDCANCEL", "CLOSABLE", "close",
-     {"command 2 0"}},
+    {"The close box sends WM_CLOSE, which becomes IDCANCEL", "CLOSABLE", "close", {"command 2 0"}},
 };
 
-class DialogManager : public testing_support::UiTest,
-                      public ::testing::WithParamInterface<Rule> {};
+class DialogManager : public testing_support::UiTest, public ::testing::WithParamInterface<Rule> {};
 
 TEST_P(DialogManager, Rule) {
   const Rule& rule = GetParam();
@@ -129,7 +149,8 @@ TEST_P(DialogManager, Rule) {
 // "Tab moves forward ..." becomes Tab_moves_forward_...
 std::string TestName(const char* text) {
   std::string name;
-  for (const char* c = text; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+  for (const char* c = text; *c; ++c)
+    name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
   return name;
 }
 
@@ -249,8 +270,8 @@ INT_PTR CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 TEST_F(DialogBox, TimersRepeatAndWaitForPostedMessages) {
   ticks = 0;
   EXPECT_EQ(DialogBoxParamA(nullptr, "PLAIN", nullptr, TimerProc, 0), 3);
-  EXPECT_EQ(events, (std::vector<std::string>{"init", "command 1000 0", "command 1001 0",
-                                              "timer 1", "timer 1", "timer 1"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"init", "command 1000 0", "command 1001 0", "timer 1",
+                                              "timer 1", "timer 1"}));
   EXPECT_EQ(display_.now(), 150u);
 }
 

@@ -10,7 +10,8 @@ using platform::ui::ReadResourceScript;
 using platform::ui::ResourceTable;
 
 TEST(RcReader, ReadsDialogsWithIncludesDefinesAndStyles) {
-  const std::string header = "#pragma once\n#define IDC_GO 10\n#define IDC_NONE (-1)\n#define ICO 1\n";
+  const std::string header =
+      "#pragma once\n#define IDC_GO 10\n#define IDC_NONE (-1)\n#define ICO 1\n";
   const std::string script = R"(/* a comment */
 #include "ids.h"
 LANGUAGE 9, 1

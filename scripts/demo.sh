@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the program, makes a fresh demo machine under build/demo/ and runs the
+# wizard there, headless, playing samples/demo.script; then prints what the
+# program showed and did.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build -j "$(nproc)" --target setup
+
+prefix=build/demo
+samples/make_demo_prefix.sh "$prefix" build/setup
+transcript="$prefix/transcript.txt"
+
+status=0
+SETUP_PREFIX="$prefix" SETUP_UI=headless SETUP_SCRIPT=samples/demo.script \
+  SETUP_TRANSCRIPT="$transcript" SETUP_SHOW_WINDOWS=1 \
+  "$prefix/drive_d/SETUP/Setup.EXE" || status=$?
+
+echo
+echo "== transcript"
+cat "$transcript"
+echo
+echo "== exit code $status"
