@@ -13,7 +13,10 @@
 #include "platform/automation/transcript.h"
 #include "platform/display/headless_display.h"
 #include "platform/entry/module_resources.h"
+#include "platform/fs/file_system.h"
 #include "platform/fs/machine.h"
+#include "platform/profile/profile_cache.h"
+#include "platform/runtime.h"
 #include "platform/ui/window_system.h"
 
 namespace {
@@ -60,6 +63,10 @@ int main(int argc, char** argv) {
     Fail(kExitBadMachine, error);
   }
   CheckDisplayChoice();
+  fs::FileSystem files(machine);
+  fs::SetFiles(&files);
+  profile::ProfileCache profiles;
+  TheRuntime().profiles = &profiles;
 
   // SETUP_SHOW_WINDOWS=1 prints each window as text when it comes on the screen.
   display::HeadlessDisplay display(Environment("SETUP_SHOW_WINDOWS") == "1" ? stdout : nullptr);
@@ -76,7 +83,7 @@ int main(int argc, char** argv) {
   if (!transcriptPath.empty() && !transcript.open(transcriptPath)) {
     Fail(kExitBadMachine, "cannot write the transcript " + transcriptPath);
   }
-  windows.setTranscript(&transcript);
+  TheRuntime().transcript = &transcript;
 
   // Headless, without a script, the commands come from standard input.
   automation::Script script;

@@ -122,6 +122,7 @@ void ReadSystem(const ProfileDocument& ini, const std::string& executablePath, M
   machine.program = get("program");
   if (machine.program.empty()) machine.program = VirtualPathOfHost(machine, executablePath);
   machine.cwd = get("cwd");
+  if (!get("codepage").empty()) machine.codePage = std::atoi(get("codepage").c_str());
   if (machine.cwd.empty() && !machine.program.empty()) machine.cwd = DirectoryOf(machine.program);
 }
 

@@ -24,6 +24,7 @@ struct Machine {
   std::string path;       // PATH for SearchPathA, ';'-separated
   std::string program;    // the program's virtual path
   std::string cwd;        // current directory at start
+  int codePage = 1252;    // the system code page
   int screenWidth = 800;
   int screenHeight = 600;
   std::vector<std::string> deny;        // listing or opening these (and below) fails

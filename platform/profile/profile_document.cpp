@@ -16,18 +16,13 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
-// Splits at CR LF, LF or a lone CR; a final line without an end counts too.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+// Adds each name once, skipping the empty one.
+void AddName(std::vector<std::string>& names, const std::string& name) {
+  if (name.empty()) return;
+  for (const std::string& listed : names) {
+    if (NamesEqual(listed, name)) return;
   }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
+  names.push_back(name);
 }
 
 }  // namespace
@@ -40,10 +35,45 @@ bool NamesEqual(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view TrimLeadingBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  return TrimTrailingBlanks(TrimLeadingBlanks(text));
+}
+
+std::vector<TextLine> SplitTextLines(std::string_view text) {
+  std::vector<TextLine> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    size_t endSize = (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+    lines.push_back(TextLine{text.substr(start, i - start), text.substr(i, endSize)});
+    i += endSize - 1;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(TextLine{text.substr(start), {}});
+  return lines;
+}
+
+ProfileLine ReadProfileLine(std::string_view raw) {
+  std::string_view line = TrimBlanks(raw);
+  if (!line.empty() && line.front() == '[') {
+    size_t close = line.find(']');
+    if (close == std::string_view::npos) return {};  // not a header without its bracket
+    return ProfileLine{ProfileLine::kHeader, TrimBlanks(line.substr(1, close - 1)), {}};
+  }
+  size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return {};
+  return ProfileLine{ProfileLine::kKey, TrimBlanks(line.substr(0, equals)),
+                     Unquote(TrimBlanks(line.substr(equals + 1)))};
 }
 
 ProfileDocument ProfileDocument::parse(std::string_view text) {
@@ -52,20 +82,14 @@ ProfileDocument ProfileDocument::parse(std::string_view text) {
 
   ProfileDocument document;
   document.sections_.push_back(Section{});
-  for (std::string_view raw : SplitLines(text)) {
-    std::string_view line = TrimBlanks(raw);
-    if (!line.empty() && line.front() == '[') {
-      size_t close = line.find(']');
-      if (close == std::string_view::npos) continue;  // not a header without its bracket
-      std::string_view name = TrimBlanks(line.substr(1, close - 1));
-      document.sections_.push_back(Section{std::string(name), {}});
-      continue;
+  for (const TextLine& raw : SplitTextLines(text)) {
+    ProfileLine line = ReadProfileLine(raw.body);
+    if (line.kind == ProfileLine::kHeader) {
+      document.sections_.push_back(Section{std::string(line.name), {}});
+    } else if (line.kind == ProfileLine::kKey) {
+      document.sections_.back().keys.push_back(
+          Key{std::string(line.name), std::string(line.value)});
     }
-    size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    std::string_view name = TrimBlanks(line.substr(0, equals));
-    std::string_view value = Unquote(TrimBlanks(line.substr(equals + 1)));
-    document.sections_.back().keys.push_back(Key{std::string(name), std::string(value)});
   }
   return document;
 }
@@ -91,6 +115,20 @@ std::optional<std::string> ProfileDocument::value(std::string_view section,
 
 bool ProfileDocument::hasSection(std::string_view section) const {
   return findSection(section) != nullptr;
+}
+
+std::vector<std::string> ProfileDocument::sectionNames() const {
+  std::vector<std::string> names;
+  for (size_t i = 1; i < sections_.size(); ++i) AddName(names, sections_[i].name);
+  return names;
+}
+
+std::vector<std::string> ProfileDocument::keyNames(std::string_view section) const {
+  std::vector<std::string> names;
+  if (const Section* found = findSection(section)) {
+    for (const Key& key : found->keys) AddName(names, key.name);
+  }
+  return names;
 }
 
 }  // namespace platform::profile

@@ -1,5 +1,6 @@
 #include "platform/ui/dialog.h"
 
+#include "platform/runtime.h"
 #include "platform/ui/controls.h"
 
 namespace platform::ui {
@@ -98,7 +99,7 @@ INT_PTR RunModal(WindowSystem& system, Window& dialog) {
   HWND owner = dialog.owner;
   system.show(dialog, true);
   if (!dialog.dialog->templateName.empty()) {
-    system.transcribe("dialog " + dialog.dialog->templateName);
+    Transcribe("dialog " + dialog.dialog->templateName);
   }
   Window* ownerWindow = system.find(owner);
   bool ownerWasEnabled = ownerWindow && ownerWindow->enabled;

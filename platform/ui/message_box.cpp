@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/automation/transcript.h"
+#include "platform/runtime.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
 
@@ -167,7 +168,7 @@ int ShowMessageBox(WindowSystem& system, HWND owner, const std::string& text,
   box.font = box.dialog->ownFont;
   LayOut(system, box, text);
   if (Window* first = FirstTabStop(system, box)) box.dialog->lastFocus = first->handle();
-  system.transcribe("messagebox " + automation::Transcript::quote(caption) + " " +
+  Transcribe("messagebox " + automation::Transcript::quote(caption) + " " +
                     automation::Transcript::quote(text) + " " + IconName(box.dialog->icon) + " " +
                     ButtonsName(box.dialog->buttons));
   return int(RunModal(system, box));

@@ -4,26 +4,22 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/automation/transcript.h"
 #include "platform/profile/profile_document.h"
+#include "platform/runtime.h"
 #include "platform/ui/controls.h"
 
 namespace platform::ui {
-namespace {
-
-WindowSystem* current = nullptr;
-
-}  // namespace
 
 WindowSystem& Windows() {
-  if (!current) {
+  WindowSystem* windows = TheRuntime().windows;
+  if (!windows) {
     std::fputs("setup: the window system was used before it was set up\n", stderr);
     std::abort();
   }
-  return *current;
+  return *windows;
 }
 
-void SetWindows(WindowSystem* windows) { current = windows; }
+void SetWindows(WindowSystem* windows) { TheRuntime().windows = windows; }
 
 WindowSystem::WindowSystem(display::Display& display, int screenWidth, int screenHeight)
     : display_(display), screenWidth_(screenWidth), screenHeight_(screenHeight) {}
@@ -245,10 +241,6 @@ void WindowSystem::pumpOnce() {
     std::fputs("setup: the program waits for input and nothing can give it\n", stderr);
     std::exit(124);
   }
-}
-
-void WindowSystem::transcribe(const std::string& line) {
-  if (transcript_) transcript_->line(line);
 }
 
 bool WindowSystem::templateDenied(const std::string& name) const {

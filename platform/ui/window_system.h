@@ -14,10 +14,6 @@
 #include "platform/ui/timers.h"
 #include "platform/ui/window.h"
 
-namespace platform::automation {
-class Transcript;
-}
-
 namespace platform::ui {
 
 // Acts for the user when the program waits for input: the automation player,
@@ -73,8 +69,6 @@ class WindowSystem {
   int screenHeight() const { return screenHeight_; }
 
   void setInput(InputSource* input) { input_ = input; }
-  void setTranscript(automation::Transcript* transcript) { transcript_ = transcript; }
-  void transcribe(const std::string& line);
   // Templates that a test of a failure path makes impossible to create.
   void setDeniedTemplates(std::vector<std::string> names) { deniedTemplates_ = std::move(names); }
   bool templateDenied(const std::string& name) const;
@@ -104,12 +98,12 @@ class WindowSystem {
   HWND focus_ = nullptr;
   HWND active_ = nullptr;
   InputSource* input_ = nullptr;
-  automation::Transcript* transcript_ = nullptr;
   std::vector<std::string> deniedTemplates_;
   uintptr_t nextHandle_ = 0x10000;
 };
 
-// The window system of the running program (or of a test).
+// The window system of the running program (or of a test), kept in the
+// process's runtime record.
 WindowSystem& Windows();
 void SetWindows(WindowSystem* windows);
 

@@ -1,0 +1,65 @@
+// The process's view of the virtual drives: the current directory, path
+// resolution to the host, the machine's denied and read-only folders, and the
+// open files.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/fs/machine.h"
+#include "platform/fs/virtual_path.h"
+
+namespace platform::fs {
+
+struct Resolved {
+  VirtualPath path;            // the full virtual path
+  std::string host;            // its host path
+  bool exists = false;
+  bool isDirectory = false;
+  bool parentExists = false;   // the folder it would be created in exists
+};
+
+class FileSystem {
+ public:
+  explicit FileSystem(Machine& machine);
+  FileSystem(const FileSystem&) = delete;
+  FileSystem& operator=(const FileSystem&) = delete;
+  ~FileSystem();
+
+  Machine& machine() { return machine_; }
+  const std::string& currentDirectory() const { return currentDirectory_; }
+  void setCurrentDirectory(const VirtualPath& path) { currentDirectory_ = path.text(); }
+
+  // Resolves a path the program gives. Fails with a Win32 error when it names
+  // nothing on a drive with a disk, or lies in a denied folder.
+  bool resolve(const std::string& path, Resolved& resolved, DWORD& error) const;
+  // Creating or writing here is refused: a CD-ROM, or a read-only folder.
+  bool isReadOnly(const VirtualPath& path) const;
+  // How many host directories resolution had to read, for tests of its cost.
+  size_t directoryScans() const { return directoryScans_; }
+
+  HANDLE openForReading(const std::string& hostPath, DWORD& error);
+  bool read(HANDLE file, void* buffer, DWORD size, DWORD& read, DWORD& error);
+  bool close(HANDLE file);
+
+ private:
+  class OpenFile;
+  bool isDenied(const VirtualPath& path) const;
+  std::vector<VirtualPath> folders(const std::vector<std::string>& list) const;
+
+  Machine& machine_;
+  std::string currentDirectory_;
+  std::vector<VirtualPath> denied_;
+  std::vector<VirtualPath> readOnly_;
+  mutable size_t directoryScans_ = 0;
+  std::map<HANDLE, std::unique_ptr<OpenFile>> files_;
+  uintptr_t nextHandle_ = 0x1000;
+};
+
+// The file system of the running program (or of a test).
+FileSystem& Files();
+void SetFiles(FileSystem* files);
+
+}  // namespace platform::fs

@@ -1,0 +1,53 @@
+#include "platform/profile/profile_read.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace platform::profile {
+namespace {
+
+// Copies text cut to size - 1 bytes and ends it with a zero.
+DWORD CopyString(std::string_view text, char* buffer, DWORD size) {
+  size_t count = std::min<size_t>(text.size(), size - 1);
+  std::memcpy(buffer, text.data(), count);
+  buffer[count] = '\0';
+  return DWORD(count);
+}
+
+// Copies the names, each ended by a zero, then one more zero; a list that does not fit
+// keeps what fits in size - 2 bytes and ends with two zeros.
+DWORD CopyList(const std::vector<std::string>& names, char* buffer, DWORD size) {
+  std::string list;
+  for (const std::string& name : names) list.append(name).push_back('\0');
+  if (list.size() < size) {
+    std::memcpy(buffer, list.data(), list.size());
+    buffer[list.size()] = '\0';
+    if (list.empty() && size >= 2) buffer[1] = '\0';
+    return DWORD(list.size());
+  }
+  if (size < 2) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  std::memcpy(buffer, list.data(), size - 2);
+  buffer[size - 2] = '\0';
+  buffer[size - 1] = '\0';
+  return size - 2;
+}
+
+}  // namespace
+
+DWORD ReadProfileString(const ProfileDocument* document, const char* section, const char* key,
+                        const char* defaultValue, char* buffer, DWORD size) {
+  if (size == 0 || !buffer) return 0;
+  static const ProfileDocument kEmpty = ProfileDocument::parse("");
+  const ProfileDocument& file = document ? *document : kEmpty;
+  if (!section) return CopyList(file.sectionNames(), buffer, size);
+  if (!key) return CopyList(file.keyNames(section), buffer, size);
+  if (auto value = file.value(section, key)) return CopyString(*value, buffer, size);
+  return CopyString(TrimTrailingBlanks(defaultValue ? defaultValue : ""), buffer, size);
+}
+
+}  // namespace platform::profile
