@@ -25,6 +25,7 @@ class Fonts {
   HFONT create(const FontInfo& info);
   const FontInfo* find(HFONT font) const;
   bool destroy(HFONT font);
+  size_t count() const { return fonts_.size(); }
 
  private:
   std::map<HFONT, FontInfo> fonts_;
