@@ -3,6 +3,7 @@
 #include "platform/automation/transcript.h"
 #include "platform/fs/file_system.h"
 #include "platform/fs/host_files.h"
+#include "platform/profile/code_page.h"
 #include "platform/profile/profile_cache.h"
 #include "platform/profile/profile_edit.h"
 #include "platform/profile/profile_read.h"
@@ -56,9 +57,12 @@ BOOL Write(const char* section, const char* key, const char* value, const char* 
     return FALSE;
   }
   using namespace platform::profile;
-  std::string after = !key     ? DeleteSection(before, section)
-                      : !value ? DeleteKey(before, section, key)
-                               : WriteKey(before, section, key, value);
+  // A file marked as UTF-8 gets what the program writes in UTF-8.
+  bool utf8 = before.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0;
+  auto text = [utf8](const char* ansi) { return utf8 ? AnsiToUtf8(ansi) : std::string(ansi); };
+  std::string after = !key     ? DeleteSection(before, text(section))
+                      : !value ? DeleteKey(before, text(section), text(key))
+                               : WriteKey(before, text(section), text(key), text(value));
   if (after == before && (resolved.exists || !value)) return TRUE;
   ForgetParsed(resolved.host);
   if (!platform::fs::ReplaceFileWith(resolved.host, after)) {

@@ -1,5 +1,7 @@
 #include "platform/profile/profile_document.h"
 
+#include "platform/profile/code_page.h"
+
 namespace platform::profile {
 namespace {
 
@@ -77,8 +79,12 @@ ProfileLine ReadProfileLine(std::string_view raw) {
 }
 
 ProfileDocument ProfileDocument::parse(std::string_view text) {
-  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-  if (text.substr(0, kUtf8Mark.size()) == kUtf8Mark) text.remove_prefix(kUtf8Mark.size());
+  // A file marked as UTF-8 is read in the program's code page.
+  std::string converted;
+  if (text.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+    converted = Utf8ToAnsi(text.substr(kUtf8Mark.size()));
+    text = converted;
+  }
 
   ProfileDocument document;
   document.sections_.push_back(Section{});

@@ -90,6 +90,15 @@ TEST_F(ProfileApi, WritesKeepEveryOtherLineAndAreTranscribed) {
             "profile-write \"INSTALLEDLANGS\" \"LANG1ACTUAL\" \"LANGB\"\n");
 }
 
+TEST_F(ProfileApi, AFileMarkedAsUtf8IsReadAndWrittenInTheCodePage) {
+  file("c:\\WINDOWS\\U.INI", "\xEF\xBB\xBF[S\xC3\xA9]\r\nK=caf\xC3\xA9\r\n");
+  EXPECT_EQ(read("S\xE9", "K", "U.INI"), "caf\xE9");
+  EXPECT_TRUE(WritePrivateProfileStringA("S\xE9", "N", "\x80", "U.INI"));
+  EXPECT_EQ(hostContent("c:\\WINDOWS\\U.INI"),
+            "\xEF\xBB\xBF[S\xC3\xA9]\r\nK=caf\xC3\xA9\r\nN=\xE2\x82\xAC\r\n");
+  EXPECT_EQ(read("S\xE9", "N", "U.INI"), "\x80");
+}
+
 TEST_F(ProfileApi, WritesThatCannotBeMadeFail) {
   EXPECT_FALSE(WritePrivateProfileStringA("S", "K", "V", "c:\\WINDOWS\\Fonts\\X.INI"));
   EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
