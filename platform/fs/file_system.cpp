@@ -79,8 +79,8 @@ bool FileSystem::resolve(const std::string& text, Resolved& resolved, DWORD& err
     error = ERROR_PATH_NOT_FOUND;
     return false;
   }
-  char root[PATH_MAX];
-  if (drive->hostPath.empty() || !realpath(drive->hostPath.c_str(), root)) {
+  std::string root = driveRoot(resolved.path.drive);
+  if (root.empty()) {
     error = ERROR_NOT_READY;
     return false;
   }
@@ -97,17 +97,44 @@ bool FileSystem::resolve(const std::string& text, Resolved& resolved, DWORD& err
   return true;
 }
 
+std::string FileSystem::driveRoot(char letter) const {
+  const Drive* drive = machine_.findDrive(letter);
+  char root[PATH_MAX];
+  if (!drive || drive->hostPath.empty() || !realpath(drive->hostPath.c_str(), root)) return "";
+  return root;
+}
+
 HANDLE FileSystem::openForReading(const std::string& hostPath, DWORD& error) {
   int descriptor = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) {
     error = errno == ENOENT ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
     return INVALID_HANDLE_VALUE;
   }
-  nextHandle_ += 4;
-  HANDLE handle = reinterpret_cast<HANDLE>(nextHandle_);
+  HANDLE handle = newHandle();
   files_[handle] = std::make_unique<OpenFile>(descriptor);
   return handle;
 }
+
+HANDLE FileSystem::newHandle() {
+  nextHandle_ += 4;
+  return reinterpret_cast<HANDLE>(nextHandle_);
+}
+
+HANDLE FileSystem::startListing(std::vector<ListedEntry> entries) {
+  HANDLE handle = newHandle();
+  listings_[handle] = Listing{std::move(entries), 0};
+  return handle;
+}
+
+const ListedEntry* FileSystem::nextListed(HANDLE listing) {
+  auto found = listings_.find(listing);
+  if (found == listings_.end() || found->second.next >= found->second.entries.size()) {
+    return nullptr;
+  }
+  return &found->second.entries[found->second.next++];
+}
+
+bool FileSystem::endListing(HANDLE listing) { return listings_.erase(listing) > 0; }
 
 bool FileSystem::read(HANDLE file, void* buffer, DWORD size, DWORD& count, DWORD& error) {
   count = 0;

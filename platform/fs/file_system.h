@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fs/directory_listing.h"
 #include "platform/fs/machine.h"
 #include "platform/fs/virtual_path.h"
 
@@ -35,6 +36,8 @@ class FileSystem {
   // Resolves a path the program gives. Fails with a Win32 error when it names
   // nothing on a drive with a disk, or lies in a denied folder.
   bool resolve(const std::string& path, Resolved& resolved, DWORD& error) const;
+  // The real host path of a drive's root, or "" for a drive without a disk.
+  std::string driveRoot(char letter) const;
   // Creating or writing here is refused: a CD-ROM, or a read-only folder.
   bool isReadOnly(const VirtualPath& path) const;
   // How many host directories resolution had to read, for tests of its cost.
@@ -43,6 +46,12 @@ class FileSystem {
   HANDLE openForReading(const std::string& hostPath, DWORD& error);
   bool read(HANDLE file, void* buffer, DWORD size, DWORD& read, DWORD& error);
   bool close(HANDLE file);
+
+  // Directory listings in progress: FindFirstFileA's handles.
+  HANDLE startListing(std::vector<ListedEntry> entries);
+  // The listing's next entry, or null at its end or for an unknown handle.
+  const ListedEntry* nextListed(HANDLE listing);
+  bool endListing(HANDLE listing);
 
  private:
   class OpenFile;
@@ -54,7 +63,14 @@ class FileSystem {
   std::vector<VirtualPath> denied_;
   std::vector<VirtualPath> readOnly_;
   mutable size_t directoryScans_ = 0;
+  struct Listing {
+    std::vector<ListedEntry> entries;
+    size_t next = 0;
+  };
+  HANDLE newHandle();
+
   std::map<HANDLE, std::unique_ptr<OpenFile>> files_;
+  std::map<HANDLE, Listing> listings_;
   uintptr_t nextHandle_ = 0x1000;
 };
 

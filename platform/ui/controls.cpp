@@ -14,6 +14,7 @@ WindowKind KindOfClass(const std::string& className) {
                   {"STATIC", WindowKind::Static},
                   {"EDIT", WindowKind::Edit},
                   {"LISTBOX", WindowKind::ListBox},
+                  {"SysTreeView32", WindowKind::TreeView},
                   {"#32770", WindowKind::Dialog}};
   for (const auto& entry : kClasses) {
     if (profile::NamesEqual(className, entry.name)) return entry.kind;
@@ -42,6 +43,7 @@ LRESULT ClassProcedure(WindowSystem& system, Window& window, UINT message, WPARA
       return ListBoxProcedure(system, window, message, wParam, lParam);
     case WindowKind::Dialog:
       return DialogProcedure(system, window, message, wParam, lParam);
+    case WindowKind::TreeView:
     case WindowKind::Other:
       break;
   }

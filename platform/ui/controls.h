@@ -34,4 +34,11 @@ void ClickButton(WindowSystem& system, Window& button);
 // A mouse click on item `index` of a list box.
 void SelectListItem(WindowSystem& system, Window& list, int index);
 
+// Notifications a tree view sends its parent in WM_COMMAND: its selected row
+// changed, or a row asks to be expanded or collapsed (the row is selected).
+constexpr WORD kTreeSelectionChanged = 1;
+constexpr WORD kTreeToggleRequested = 2;
+void SelectTreeItem(WindowSystem& system, Window& tree, int index);
+void ToggleTreeItem(WindowSystem& system, Window& tree, int index);
+
 }  // namespace platform::ui

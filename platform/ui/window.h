@@ -17,7 +17,16 @@ struct Rect {
   int height = 0;
 };
 
-enum class WindowKind { Dialog, Button, Static, Edit, ListBox, Other };
+enum class WindowKind { Dialog, Button, Static, Edit, ListBox, TreeView, Other };
+
+// One visible row of a tree view.
+struct TreeItem {
+  std::string text;
+  int depth = 0;
+  bool expandable = false;
+  bool expanded = false;
+  std::string data;  // what the tree's owner keeps with the row
+};
 
 enum class MessageBoxIcon { None, Question, Exclamation, Information };
 
@@ -35,6 +44,8 @@ struct DialogState {
   // Set by the folder browser: choose a folder by its path, or cancel.
   std::function<bool(const std::string& path)> browseTo;
   std::function<void()> cancelBrowse;
+  // A dialog of the layer's own may handle its commands here instead.
+  std::function<void(int id, int code)> onCommand;
 };
 
 class Window {
@@ -71,7 +82,8 @@ class Window {
   // Class state.
   int checkState = BST_UNCHECKED;
   std::vector<std::string> items;
-  int currentSelection = -1;
+  std::vector<TreeItem> treeItems;
+  int currentSelection = -1;  // list box item or tree row
   int selectionStart = 0;
   int selectionEnd = 0;
 

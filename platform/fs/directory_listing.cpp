@@ -1,0 +1,108 @@
+#include "platform/fs/directory_listing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include "platform/fs/host_resolver.h"
+
+namespace platform::fs {
+namespace {
+
+char Fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+FILETIME FileTime(const struct timespec& time) {
+  // 100-nanosecond intervals since 1601.
+  uint64_t ticks = (uint64_t(time.tv_sec) + 11644473600ull) * 10000000ull + uint64_t(time.tv_nsec) / 100;
+  return FILETIME{DWORD(ticks & 0xFFFFFFFF), DWORD(ticks >> 32)};
+}
+
+class DirectoryStream {
+ public:
+  explicit DirectoryStream(const std::string& path) : dir_(opendir(path.c_str())) {}
+  ~DirectoryStream() {
+    if (dir_) closedir(dir_);
+  }
+  DirectoryStream(const DirectoryStream&) = delete;
+  DirectoryStream& operator=(const DirectoryStream&) = delete;
+  bool isOpen() const { return dir_ != nullptr; }
+  int descriptor() const { return dirfd(dir_); }
+  dirent* next() { return readdir(dir_); }
+
+ private:
+  DIR* dir_;
+};
+
+void Describe(const struct stat& info, ListedEntry& entry) {
+  entry.size = S_ISDIR(info.st_mode) ? 0 : uint64_t(info.st_size);
+  entry.written = FileTime(info.st_mtim);
+  entry.accessed = FileTime(info.st_atim);
+  if (!(info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH))) entry.attributes |= FILE_ATTRIBUTE_READONLY;
+}
+
+// Attributes from the entry's type; a link is examined to see where it leads.
+ListedEntry Examine(const std::string& root, const std::string& directory, int folder,
+                    const dirent& raw) {
+  ListedEntry entry;
+  entry.name = raw.d_name;
+  struct stat info;
+  unsigned char type = raw.d_type;
+  bool known = type != DT_UNKNOWN;
+  if (fstatat(folder, raw.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (!known) type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+    Describe(info, entry);
+  }
+  entry.attributes = type == DT_DIR ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+  if (type == DT_LNK) {
+    std::string path = directory + "/" + entry.name;
+    bool toDirectory = StaysOnDrive(root, path) && stat(path.c_str(), &info) == 0 &&
+                       S_ISDIR(info.st_mode);
+    entry.attributes = FILE_ATTRIBUTE_REPARSE_POINT | (toDirectory ? FILE_ATTRIBUTE_DIRECTORY : 0);
+  }
+  if (entry.name[0] == '.') entry.attributes = (entry.attributes & ~FILE_ATTRIBUTE_NORMAL) | FILE_ATTRIBUTE_HIDDEN;
+  return entry;
+}
+
+}  // namespace
+
+bool MatchesDosPattern(std::string_view name, std::string_view pattern) {
+  if (pattern == "*.*") pattern = "*";
+  size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || Fold(pattern[p]) == Fold(name[n]))) {
+      ++n, ++p;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      starP = p++;
+      starN = n;
+    } else if (starP != std::string_view::npos) {
+      p = starP + 1;
+      n = ++starN;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+bool ListHostDirectory(const std::string& root, const std::string& directory, bool isRoot,
+                       std::string_view pattern, std::vector<ListedEntry>& entries) {
+  DirectoryStream stream(directory);
+  if (!stream.isOpen()) return false;
+  entries.clear();
+  std::vector<ListedEntry> dots;
+  while (dirent* raw = stream.next()) {
+    std::string_view name = raw->d_name;
+    bool dot = name == "." || name == "..";
+    if ((dot && isRoot) || name.size() >= MAX_PATH || !MatchesDosPattern(name, pattern)) continue;
+    ListedEntry entry = Examine(root, directory, stream.descriptor(), *raw);
+    if (dot) entry.attributes = FILE_ATTRIBUTE_DIRECTORY;
+    (dot ? dots : entries).push_back(std::move(entry));
+  }
+  // "." before "..", both before every other entry.
+  if (dots.size() == 2 && dots[0].name == "..") std::swap(dots[0], dots[1]);
+  entries.insert(entries.begin(), dots.begin(), dots.end());
+  return true;
+}
+
+}  // namespace platform::fs

@@ -1,0 +1,33 @@
+// One read of a host directory: its entries in the order the host lists them,
+// with Win32's attributes, size and times, filtered by a DOS pattern.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace platform::fs {
+
+struct ListedEntry {
+  std::string name;
+  DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+  uint64_t size = 0;
+  FILETIME written{};
+  FILETIME accessed{};
+};
+
+// '*' stands for any run of characters, '?' for one; "*.*" for every name;
+// letters compare without regard to case.
+bool MatchesDosPattern(std::string_view name, std::string_view pattern);
+
+// Lists `directory`, the host folder of a virtual directory on the drive whose
+// real root is `root`. Non-root directories list "." and ".." first. A link is
+// a reparse point, a directory only when it leads to one on the drive. False
+// when the directory cannot be read.
+bool ListHostDirectory(const std::string& root, const std::string& directory, bool isRoot,
+                       std::string_view pattern, std::vector<ListedEntry>& entries);
+
+}  // namespace platform::fs
