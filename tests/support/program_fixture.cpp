@@ -5,6 +5,7 @@
 
 #include "platform/runtime.h"
 #include "platform/ui/rc_reader.h"
+#include "tests/support/ui_fixture.h"
 #include "wizard/setup_state.h"
 
 namespace testing_support {
@@ -54,6 +55,15 @@ ProgramTest::~ProgramTest() {
 INT_PTR ProgramTest::runDialog(const char* name, DLGPROC procedure,
                                const std::function<void(HWND)>& look) {
   Look user(look);
+  windows_.setInput(&user);
+  INT_PTR result = DialogBoxParamA(nullptr, name, nullptr, procedure, 0);
+  windows_.setInput(nullptr);
+  return result;
+}
+
+INT_PTR ProgramTest::runScript(const char* name, DLGPROC procedure, const std::string& script) {
+  ScriptedUser user(windows_);
+  user.setLines(script);
   windows_.setInput(&user);
   INT_PTR result = DialogBoxParamA(nullptr, name, nullptr, procedure, 0);
   windows_.setInput(nullptr);

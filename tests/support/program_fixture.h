@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "platform/display/headless_display.h"
 #include "platform/profile/profile_cache.h"
 #include "platform/ui/window_system.h"
 #include "tests/support/prefix_fixture.h"
+#include "tests/support/recording_display.h"
 
 namespace testing_support {
 
@@ -19,8 +19,11 @@ class ProgramTest : public PrefixTest {
   // Runs a dialog of the program and calls `look` when it first waits for the
   // user; the dialog is then ended with -2.
   INT_PTR runDialog(const char* name, DLGPROC procedure, const std::function<void(HWND)>& look);
+  // Runs a dialog of the program with the user playing script lines; when
+  // they run out, the active dialog is ended with -2.
+  INT_PTR runScript(const char* name, DLGPROC procedure, const std::string& script);
 
-  platform::display::HeadlessDisplay display_;
+  RecordingDisplay display_;
   platform::ui::WindowSystem windows_{display_, 800, 600};
   platform::profile::ProfileCache profiles_;
 };
