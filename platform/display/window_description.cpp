@@ -22,6 +22,8 @@ std::string KindOf(const ui::Window& control) {
       return "edit";
     case ui::WindowKind::ListBox:
       return "list";
+    case ui::WindowKind::TreeView:
+      return "tree";
     default:
       return control.className();
   }
@@ -50,9 +52,14 @@ std::string DescribeWindow(const ui::WindowSystem& windows, const ui::Window& wi
     text += "|   " + KindOf(*control);
     if (control->id != 0 && control->id != 0xFFFF) text += " " + std::to_string(control->id);
     if (!control->text.empty()) text += " " + automation::Transcript::quote(control->text);
-    for (const std::string& item : control->items)
+    for (const std::string& item : control->items) {
       text += " " + automation::Transcript::quote(item);
+    }
     text += "  " + Geometry(control->rect) + "\n";
+    for (const ui::TreeItem& row : control->treeItems) {
+      text += "|     " + std::string(size_t(row.depth) * 2, ' ') + (row.expandable ? "+ " : "  ") +
+              row.text + "\n";
+    }
   }
   return text;
 }

@@ -11,12 +11,6 @@ namespace {
 
 char Fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-FILETIME FileTime(const struct timespec& time) {
-  // 100-nanosecond intervals since 1601.
-  uint64_t ticks = (uint64_t(time.tv_sec) + 11644473600ull) * 10000000ull + uint64_t(time.tv_nsec) / 100;
-  return FILETIME{DWORD(ticks & 0xFFFFFFFF), DWORD(ticks >> 32)};
-}
-
 class DirectoryStream {
  public:
   explicit DirectoryStream(const std::string& path) : dir_(opendir(path.c_str())) {}
@@ -33,24 +27,16 @@ class DirectoryStream {
   DIR* dir_;
 };
 
-void Describe(const struct stat& info, ListedEntry& entry) {
-  entry.size = S_ISDIR(info.st_mode) ? 0 : uint64_t(info.st_size);
-  entry.written = FileTime(info.st_mtim);
-  entry.accessed = FileTime(info.st_atim);
-  if (!(info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH))) entry.attributes |= FILE_ATTRIBUTE_READONLY;
-}
-
-// Attributes from the entry's type; a link is examined to see where it leads.
+// Attributes from the entry's type as the directory read reports it; only a
+// link, or an entry of unknown type, costs a look of its own.
 ListedEntry Examine(const std::string& root, const std::string& directory, int folder,
                     const dirent& raw) {
   ListedEntry entry;
   entry.name = raw.d_name;
-  struct stat info;
   unsigned char type = raw.d_type;
-  bool known = type != DT_UNKNOWN;
-  if (fstatat(folder, raw.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
-    if (!known) type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
-    Describe(info, entry);
+  struct stat info;
+  if (type == DT_UNKNOWN && fstatat(folder, raw.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
   }
   entry.attributes = type == DT_DIR ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
   if (type == DT_LNK) {
@@ -59,7 +45,9 @@ ListedEntry Examine(const std::string& root, const std::string& directory, int f
                        S_ISDIR(info.st_mode);
     entry.attributes = FILE_ATTRIBUTE_REPARSE_POINT | (toDirectory ? FILE_ATTRIBUTE_DIRECTORY : 0);
   }
-  if (entry.name[0] == '.') entry.attributes = (entry.attributes & ~FILE_ATTRIBUTE_NORMAL) | FILE_ATTRIBUTE_HIDDEN;
+  if (entry.name[0] == '.') {
+    entry.attributes = (entry.attributes & ~DWORD(FILE_ATTRIBUTE_NORMAL)) | FILE_ATTRIBUTE_HIDDEN;
+  }
   return entry;
 }
 

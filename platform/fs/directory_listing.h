@@ -1,5 +1,7 @@
 // One read of a host directory: its entries in the order the host lists them,
-// with Win32's attributes, size and times, filtered by a DOS pattern.
+// with Win32's attributes, filtered by a DOS pattern. The attributes come from
+// the entry types the read reports, with no look at each entry, so that a
+// listing costs what the host's own does: sizes and times are not given.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +16,6 @@ namespace platform::fs {
 struct ListedEntry {
   std::string name;
   DWORD attributes = FILE_ATTRIBUTE_NORMAL;
-  uint64_t size = 0;
-  FILETIME written{};
-  FILETIME accessed{};
 };
 
 // '*' stands for any run of characters, '?' for one; "*.*" for every name;

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -79,8 +80,8 @@ bool FileSystem::resolve(const std::string& text, Resolved& resolved, DWORD& err
     error = ERROR_PATH_NOT_FOUND;
     return false;
   }
-  std::string root = driveRoot(resolved.path.drive);
-  if (root.empty()) {
+  const DriveRoot* root = driveRoot(resolved.path.drive);
+  if (!root) {
     error = ERROR_NOT_READY;
     return false;
   }
@@ -88,7 +89,7 @@ bool FileSystem::resolve(const std::string& text, Resolved& resolved, DWORD& err
     error = ERROR_ACCESS_DENIED;
     return false;
   }
-  HostEntry entry = ResolveComponents(root, resolved.path.components, directoryScans_);
+  HostEntry entry = ResolveComponents(*root, resolved.path.components, directoryScans_);
   resolved.host = entry.path;
   resolved.exists = entry.exists;
   resolved.isDirectory = entry.isDirectory;
@@ -97,11 +98,15 @@ bool FileSystem::resolve(const std::string& text, Resolved& resolved, DWORD& err
   return true;
 }
 
-std::string FileSystem::driveRoot(char letter) const {
+const DriveRoot* FileSystem::driveRoot(char letter) const {
   const Drive* drive = machine_.findDrive(letter);
-  char root[PATH_MAX];
-  if (!drive || drive->hostPath.empty() || !realpath(drive->hostPath.c_str(), root)) return "";
-  return root;
+  if (!drive || drive->type == DriveType::None || drive->hostPath.empty()) return nullptr;
+  size_t index = size_t(std::tolower(static_cast<unsigned char>(letter)) - 'a');
+  if (!roots_[index] || rootSources_[index] != drive->hostPath) {
+    roots_[index] = std::make_unique<DriveRoot>(drive->hostPath);
+    rootSources_[index] = drive->hostPath;
+  }
+  return roots_[index]->isOpen() ? roots_[index].get() : nullptr;
 }
 
 HANDLE FileSystem::openForReading(const std::string& hostPath, DWORD& error) {

@@ -3,12 +3,14 @@
 // open files.
 #pragma once
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/fs/directory_listing.h"
+#include "platform/fs/host_resolver.h"
 #include "platform/fs/machine.h"
 #include "platform/fs/virtual_path.h"
 
@@ -36,8 +38,8 @@ class FileSystem {
   // Resolves a path the program gives. Fails with a Win32 error when it names
   // nothing on a drive with a disk, or lies in a denied folder.
   bool resolve(const std::string& path, Resolved& resolved, DWORD& error) const;
-  // The real host path of a drive's root, or "" for a drive without a disk.
-  std::string driveRoot(char letter) const;
+  // A drive's root on the host, or null for a drive without a disk.
+  const DriveRoot* driveRoot(char letter) const;
   // Creating or writing here is refused: a CD-ROM, or a read-only folder.
   bool isReadOnly(const VirtualPath& path) const;
   // How many host directories resolution had to read, for tests of its cost.
@@ -63,6 +65,9 @@ class FileSystem {
   std::vector<VirtualPath> denied_;
   std::vector<VirtualPath> readOnly_;
   mutable size_t directoryScans_ = 0;
+  // Opened as they are first needed; remade when a drive's disk changes.
+  mutable std::array<std::unique_ptr<DriveRoot>, 26> roots_;
+  mutable std::array<std::string, 26> rootSources_;
   struct Listing {
     std::vector<ListedEntry> entries;
     size_t next = 0;

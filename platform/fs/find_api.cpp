@@ -14,11 +14,6 @@ namespace {
 void Fill(const ListedEntry& entry, LPWIN32_FIND_DATAA data) {
   std::memset(data, 0, sizeof *data);
   data->dwFileAttributes = entry.attributes;
-  data->ftCreationTime = entry.written;
-  data->ftLastAccessTime = entry.accessed;
-  data->ftLastWriteTime = entry.written;
-  data->nFileSizeHigh = DWORD(entry.size >> 32);
-  data->nFileSizeLow = DWORD(entry.size & 0xFFFFFFFF);
   std::memcpy(data->cFileName, entry.name.c_str(), entry.name.size() + 1);
 }
 
@@ -51,7 +46,7 @@ HANDLE WINAPI FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
   }
   std::vector<ListedEntry> entries;
   if (!resolved.exists || !resolved.isDirectory || names.empty() ||
-      !platform::fs::ListHostDirectory(Files().driveRoot(resolved.path.drive), resolved.host,
+      !platform::fs::ListHostDirectory(Files().driveRoot(resolved.path.drive)->path(), resolved.host,
                                        resolved.path.isRoot(), names, entries)) {
     SetLastErrorCode(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;

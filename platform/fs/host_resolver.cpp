@@ -1,9 +1,15 @@
 #include "platform/fs/host_resolver.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <limits.h>
+#include <linux/openat2.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/profile/profile_document.h"
 
@@ -62,24 +68,69 @@ bool StaysOnDrive(const std::string& root, const std::string& hostPath) {
          (resolved.size() == root.size() || resolved[root.size()] == '/' || root == "/");
 }
 
-HostEntry ResolveComponents(const std::string& root, const std::vector<std::string>& components,
+DriveRoot::DriveRoot(const std::string& hostPath) {
+  char real[PATH_MAX];
+  if (!realpath(hostPath.c_str(), real)) return;
+  path_ = real;
+  descriptor_ = ::open(real, O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+DriveRoot::~DriveRoot() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+namespace {
+
+enum class Lookup { Found, Missing, Unsupported };
+
+// The path below the root in one system call that refuses to leave it.
+Lookup LookUpBeneath(const DriveRoot& root, const std::string& relative, bool& isDirectory) {
+  struct open_how how = {};
+  how.flags = O_PATH | O_CLOEXEC;
+  how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
+  int descriptor = int(syscall(SYS_openat2, root.descriptor(), relative.c_str(), &how, sizeof how));
+  if (descriptor < 0) return errno == ENOSYS ? Lookup::Unsupported : Lookup::Missing;
+  struct stat info;
+  bool known = fstat(descriptor, &info) == 0;
+  ::close(descriptor);
+  isDirectory = known && S_ISDIR(info.st_mode);
+  return known ? Lookup::Found : Lookup::Missing;
+}
+
+// The same without openat2: the path must stay on the drive once resolved.
+Lookup LookUpChecked(const DriveRoot& root, const std::string& exact, bool& isDirectory) {
+  struct stat info;
+  if (lstat(exact.c_str(), &info) != 0 || !StaysOnDrive(root.path(), exact) ||
+      stat(exact.c_str(), &info) != 0) {
+    return Lookup::Missing;
+  }
+  isDirectory = S_ISDIR(info.st_mode);
+  return Lookup::Found;
+}
+
+}  // namespace
+
+HostEntry ResolveComponents(const DriveRoot& root, const std::vector<std::string>& components,
                             size_t& scans) {
   HostEntry entry;
-  std::string exact = root;
-  for (const std::string& component : components) exact += "/" + component;
-  // The fast path: the path exists as the program spelt it.
-  struct stat info;
-  if (lstat(exact.c_str(), &info) == 0 && StaysOnDrive(root, exact) &&
-      stat(exact.c_str(), &info) == 0) {
-    return HostEntry{exact, true, S_ISDIR(info.st_mode), true};
+  std::string relative;
+  for (const std::string& component : components) {
+    relative += (relative.empty() ? "" : "/") + component;
   }
-  entry.path = root;
+  std::string exact = relative.empty() ? root.path() : root.path() + "/" + relative;
+  // The fast path: the path exists as the program spelt it.
+  bool isDirectory = false;
+  Lookup lookup = relative.empty() ? Lookup::Found : LookUpBeneath(root, relative, isDirectory);
+  if (lookup == Lookup::Unsupported) lookup = LookUpChecked(root, exact, isDirectory);
+  if (relative.empty()) isDirectory = true;
+  if (lookup == Lookup::Found) return HostEntry{exact, true, isDirectory, true};
+  entry.path = root.path();
   entry.parentExists = true;
-  bool isDirectory = true;
+  isDirectory = true;
   for (size_t i = 0; i < components.size(); ++i) {
     std::string found = isDirectory ? FindEntry(entry.path, components[i], scans) : "";
     bool last = i + 1 == components.size();
-    if (found.empty() || !Examine(root, entry.path + "/" + found, isDirectory)) {
+    if (found.empty() || !Examine(root.path(), entry.path + "/" + found, isDirectory)) {
       for (size_t j = i; j < components.size(); ++j) entry.path += "/" + components[j];
       entry.parentExists = last && isDirectory;
       return entry;

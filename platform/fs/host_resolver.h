@@ -17,10 +17,27 @@ struct HostEntry {
   bool parentExists = false;  // every component but the last was found, as directories
 };
 
-// `root` is the real host path of the drive. Symbolic links are followed only
-// while they stay on the drive; one that leads off it counts as missing.
-// `scans` counts the directories that had to be read.
-HostEntry ResolveComponents(const std::string& root, const std::vector<std::string>& components,
+// A drive's root on the host: its real path, held open so that paths below it
+// are looked up with one system call that cannot leave it.
+class DriveRoot {
+ public:
+  explicit DriveRoot(const std::string& hostPath);
+  ~DriveRoot();
+  DriveRoot(const DriveRoot&) = delete;
+  DriveRoot& operator=(const DriveRoot&) = delete;
+  bool isOpen() const { return descriptor_ >= 0; }
+  const std::string& path() const { return path_; }
+  int descriptor() const { return descriptor_; }
+
+ private:
+  std::string path_;
+  int descriptor_ = -1;
+};
+
+// Symbolic links are followed only while they stay on the drive; one that
+// leads off it counts as missing. `scans` counts the directories that had to
+// be read.
+HostEntry ResolveComponents(const DriveRoot& root, const std::vector<std::string>& components,
                             size_t& scans);
 
 // Whether the host path lies on the drive whose real root is `root`.

@@ -43,7 +43,7 @@ std::vector<std::string> Subfolders(const std::string& path) {
   DWORD error;
   std::vector<fs::ListedEntry> entries;
   if (!fs::Files().resolve(path, resolved, error) || !resolved.exists || !resolved.isDirectory ||
-      !fs::ListHostDirectory(fs::Files().driveRoot(resolved.path.drive), resolved.host,
+      !fs::ListHostDirectory(fs::Files().driveRoot(resolved.path.drive)->path(), resolved.host,
                              resolved.path.isRoot(), "*", entries)) {
     return names;
   }
