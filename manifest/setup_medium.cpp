@@ -60,15 +60,17 @@ bool MediumPath(const SetupMedium& medium, const char* name, char* path) {
   return true;
 }
 
-bool CopyManifestToWindowsDir(SetupMedium* medium) {
+bool CopyManifestToWindowsDir(SetupMedium* medium, bool* copied) {
+  if (copied) *copied = false;
   if (!LocateSetupMedium(medium)) return false;
   char windowsDir[kPathSize + 1];
   GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
   char source[kPathSize];
   char destination[kPathSize];
   int length = snprintf(destination, sizeof destination, "%s\\ISCII.INI", windowsDir);
-  if (MediumPath(*medium, "ISCII.INI", source) && length > 0 && length < kPathSize) {
-    CopyFileA(source, destination, FALSE);
+  if (MediumPath(*medium, "ISCII.INI", source) && length > 0 && length < kPathSize &&
+      CopyFileA(source, destination, FALSE) && copied) {
+    *copied = true;
   }
   return true;
 }

@@ -19,5 +19,6 @@ bool LocateSetupMedium(SetupMedium* medium);
 // path, when the joined path would be longer than 259 characters.
 bool MediumPath(const SetupMedium& medium, const char* name, char* path);
 // Replaces the working copy of the manifest in the Windows directory with the
-// medium's; gives whether the medium was found, and then the medium.
-bool CopyManifestToWindowsDir(SetupMedium* medium);
+// medium's; gives whether the medium was found, and then the medium, and in
+// `copied` whether the copy was made.
+bool CopyManifestToWindowsDir(SetupMedium* medium, bool* copied = nullptr);

@@ -251,6 +251,8 @@ typedef struct _browseinfoA {
 #define BIF_DONTGOBELOWDOMAIN 0x0002
 
 LPITEMIDLIST WINAPI SHBrowseForFolderA(LPBROWSEINFOA info);
+HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                               LPCSTR directory, int showCommand);
 BOOL WINAPI SHGetPathFromIDListA(LPCITEMIDLIST list, LPSTR path);
 void WINAPI CoTaskMemFree(LPVOID memory);
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes a fresh demo machine prefix: make_demo_prefix.sh PREFIX PROGRAM
-#   c:  a fixed disk with the Windows directory laid out as Windows 9x has it
-#       and a browser under c:\Program Files
+#   c:  a fixed disk with the Windows directory laid out as Windows 9x has it,
+#       Internet Explorer under c:\Program Files, and an empty folder left
+#       there by Netscape
 #   d:  the CD-ROM with the setup medium in \SETUP, the program as Setup.EXE
 #   a:  a floppy drive with no disk in it
 set -euo pipefail
@@ -15,6 +16,7 @@ c="$prefix/drive_c"
 d="$prefix/drive_d"
 mkdir -p "$c/WINDOWS/SYSTEM" "$c/WINDOWS/COMMAND" "$c/WINDOWS/Fonts" \
          "$c/WINDOWS/Start Menu/Programs" "$c/Program Files/Internet Explorer" \
+         "$c/Program Files/Netscape" \
          "$d/SETUP"
 printf 'MZ demo browser\n' > "$c/Program Files/Internet Explorer/IEXPLORE.EXE"
 cp -R "$here/medium/." "$d/SETUP/"

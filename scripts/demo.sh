@@ -22,4 +22,10 @@ echo
 echo "== transcript"
 cat "$transcript"
 echo
+echo "== files on c: after the run"
+(cd "$prefix/drive_c" && find . -type f | sed 's|^\./|c:/|' | sort)
+echo
+echo "== INSTALLEDLANGS"
+sed -n '/^\[INSTALLEDLANGS\]/,$p' "$prefix/drive_c/WINDOWS/ISCII.INI"
+echo
 echo "== exit code $status"

@@ -2,7 +2,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <string>
+
+#include "platform/automation/transcript.h"
+#include "platform/runtime.h"
 #include "platform/shell/folder_browser.h"
+#include "platform/shell/folder_window.h"
 
 // Our item list is the chosen folder's path.
 struct _ITEMIDLIST {
@@ -32,3 +37,18 @@ BOOL WINAPI SHGetPathFromIDListA(LPCITEMIDLIST list, LPSTR path) {
 }
 
 void WINAPI CoTaskMemFree(LPVOID memory) { std::free(memory); }
+
+// Only the folder windows of "explorer.exe" are here: other programs and
+// documents have no association.
+HINSTANCE WINAPI ShellExecuteA(HWND, LPCSTR, LPCSTR file, LPCSTR parameters, LPCSTR, int) {
+  constexpr uintptr_t kStarted = 42, kNotFound = 2, kNoAssociation = 31;
+  using platform::automation::Transcript;
+  std::string program = file ? file : "";
+  std::string folder = parameters ? parameters : "";
+  platform::Transcribe("shell " + Transcript::quote(program) + " " + Transcript::quote(folder));
+  if (_stricmp(program.c_str(), "explorer.exe") != 0) {
+    return reinterpret_cast<HINSTANCE>(kNoAssociation);
+  }
+  bool opened = platform::shell::OpenFolderWindow(platform::ui::Windows(), folder);
+  return reinterpret_cast<HINSTANCE>(opened ? kStarted : kNotFound);
+}

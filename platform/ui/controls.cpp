@@ -32,6 +32,7 @@ int CopyText(const std::string& text, char* buffer, int size) {
 
 LRESULT ClassProcedure(WindowSystem& system, Window& window, UINT message, WPARAM wParam,
                        LPARAM lParam) {
+  if (window.ownProcedure && window.ownProcedure(window, message, wParam, lParam)) return 0;
   switch (window.kind()) {
     case WindowKind::Button:
       return ButtonProcedure(system, window, message, wParam, lParam);

@@ -88,6 +88,9 @@ class Window {
   int selectionEnd = 0;
 
   std::unique_ptr<DialogState> dialog;
+  // A window of the layer's own (the shell's folder window) may bring its own
+  // procedure; it gets the messages before the class does.
+  std::function<bool(Window& window, UINT message, WPARAM wParam, LPARAM lParam)> ownProcedure;
 
  private:
   HWND handle_;
