@@ -3,7 +3,10 @@
 //   search_benchmark PROGRAM TREE WORK [RUNS]
 // PROGRAM is build/setup, TREE a folder made by make_big_drive, WORK a folder
 // for the machine prefix. The program is run up to its folder chooser, that
-// is through the whole search, and then stopped by its script.
+// is through the whole search, and then stopped by its script. With an X
+// display the search is also timed on the window display, whose status line
+// is repainted while it runs; each display's time for the same run over an
+// empty drive (start-up, pages, windows) is taken off, to compare the searches.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -11,6 +14,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -33,7 +37,7 @@ int Run(const std::vector<std::string>& command, const std::vector<std::string>&
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  if (!std::getenv("BENCH_STDERR")) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_t child;
   int status = -1;
   if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
@@ -83,8 +87,10 @@ int main(int argc, char** argv) {
   }
   fs::path tree = argv[2], work = argv[3];
   int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 5;
-  fs::path prefix = work / "prefix";
+  fs::path prefix = work / "prefix", emptyPrefix = work / "empty-prefix";
   MakePrefix(prefix, tree, argv[1]);
+  fs::create_directories(work / "empty-tree");
+  MakePrefix(emptyPrefix, work / "empty-tree", argv[1]);
   std::vector<std::string> setup = {(prefix / "drive_e" / "SETUP" / "Setup.EXE").string()};
   std::vector<std::string> setupEnvironment = {"SETUP_PREFIX=" + prefix.string(),
                                                "SETUP_UI=headless",
@@ -101,14 +107,45 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the program did not reach its folder chooser (exit %d)\n", status);
     return 1;
   }
-  std::vector<double> searchTimes, findTimes;
+  const char* display = std::getenv("DISPLAY");
+  std::vector<std::string> windowEnvironment = setupEnvironment;
+  windowEnvironment[1] = "SETUP_UI=window";
+  if (display) windowEnvironment.push_back(std::string("DISPLAY=") + display);
+  if (const char* authority = std::getenv("XAUTHORITY")) {
+    windowEnvironment.push_back(std::string("XAUTHORITY=") + authority);
+  }
+  // The same runs over an empty drive.
+  auto overEmpty = [&](std::vector<std::string> environment) {
+    environment[0] = "SETUP_PREFIX=" + emptyPrefix.string();
+    environment[2] = "SETUP_SCRIPT=" + (emptyPrefix / "script.txt").string();
+    return environment;
+  };
+  std::vector<std::string> emptySetup = {(emptyPrefix / "drive_e" / "SETUP" / "Setup.EXE").string()};
+  std::vector<double> searchTimes, findTimes, windowTimes, emptyTimes, emptyWindowTimes;
   for (int run = 0; run < runs; ++run) {
     searchTimes.push_back(Seconds(setup, setupEnvironment, status));
     findTimes.push_back(Seconds(find, findEnvironment, status));
+    if (!display) continue;
+    windowTimes.push_back(Seconds(setup, windowEnvironment, status));
+    if (status != 124) {
+      std::fprintf(stderr, "the window display's run did not reach the chooser (exit %d)\n", status);
+      return 1;
+    }
+    emptyTimes.push_back(Seconds(emptySetup, overEmpty(setupEnvironment), status));
+    emptyWindowTimes.push_back(Seconds(emptySetup, overEmpty(windowEnvironment), status));
   }
   double search = Median(searchTimes), found = Median(findTimes);
   std::printf("runs: %d (medians)\nsearch (headless setup): %.3f s\nfind -iname:             %.3f s\n"
               "ratio search / find:     %.2f\n",
               runs, search, found, search / found);
+  if (display) {
+    double window = Median(windowTimes);
+    double headlessSearch = search - Median(emptyTimes);
+    double windowSearch = window - Median(emptyWindowTimes);
+    std::printf("run (window display):    %.3f s\n"
+                "the search alone, without start-up and pages: headless %.3f s, window %.3f s\n"
+                "ratio window / headless: %.2f\n",
+                window, headlessSearch, windowSearch, windowSearch / headlessSearch);
+  }
   return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program, makes a fresh demo machine under build/demo/ and runs the
-# wizard there, headless, playing samples/demo.script; then prints what the
-# program showed and did.
+# wizard there: on the window display for a person to click through when there
+# is an X display, else headless, playing samples/demo.script. Then prints what
+# the program did and the files it installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,9 +15,14 @@ samples/make_demo_prefix.sh "$prefix" build/setup
 transcript="$prefix/transcript.txt"
 
 status=0
-SETUP_PREFIX="$prefix" SETUP_UI=headless SETUP_SCRIPT=samples/demo.script \
-  SETUP_TRANSCRIPT="$transcript" SETUP_SHOW_WINDOWS=1 \
-  "$prefix/drive_d/SETUP/Setup.EXE" || status=$?
+if [ -n "${DISPLAY:-}" ]; then
+  SETUP_PREFIX="$prefix" SETUP_UI=window SETUP_TRANSCRIPT="$transcript" \
+    "$prefix/drive_d/SETUP/Setup.EXE" || status=$?
+else
+  SETUP_PREFIX="$prefix" SETUP_UI=headless SETUP_SCRIPT=samples/demo.script \
+    SETUP_TRANSCRIPT="$transcript" SETUP_SHOW_WINDOWS=1 \
+    "$prefix/drive_d/SETUP/Setup.EXE" || status=$?
+fi
 
 echo
 echo "== transcript"

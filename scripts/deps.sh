@@ -3,7 +3,8 @@
 # is already there.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev libgmock-dev googletest pkg-config)
+packages=(cmake make g++ libgtest-dev libgmock-dev googletest pkg-config
+          libfltk1.3-dev zlib1g-dev fonts-dejavu-core xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,6 +12,7 @@
 #include "platform/automation/player.h"
 #include "platform/automation/script.h"
 #include "platform/automation/transcript.h"
+#include "platform/display/fltk_display.h"
 #include "platform/display/headless_display.h"
 #include "platform/entry/module_resources.h"
 #include "platform/fs/file_system.h"
@@ -45,12 +47,24 @@ std::string CommandLine(int argc, char** argv) {
   return line;
 }
 
-// SETUP_UI names the display; a window display needs DISPLAY.
-void CheckDisplayChoice() {
+// SETUP_UI names the display: window by default when there is an X display.
+bool WantsWindowDisplay() {
   std::string ui = Environment("SETUP_UI");
-  if (ui.empty() || ui == "headless") return;
-  if (ui == "window") Fail(kExitBadMachine, "the window display is not part of this build yet");
+  if (ui.empty()) return !Environment("DISPLAY").empty();
+  if (ui == "window") return true;
+  if (ui == "headless") return false;
   Fail(kExitBadMachine, "SETUP_UI=" + ui + " is neither headless nor window");
+}
+
+std::unique_ptr<platform::display::Display> MakeDisplay(bool window) {
+  if (!window) {
+    // SETUP_SHOW_WINDOWS=1 prints each window as text when it comes on the screen.
+    bool show = Environment("SETUP_SHOW_WINDOWS") == "1";
+    return std::make_unique<platform::display::HeadlessDisplay>(show ? stdout : nullptr);
+  }
+  std::string error;
+  if (!platform::display::FltkDisplay::Open(error)) Fail(kExitBadMachine, error);
+  return std::make_unique<platform::display::FltkDisplay>();
 }
 
 }  // namespace
@@ -62,15 +76,14 @@ int main(int argc, char** argv) {
   if (!fs::LoadMachine(Environment("SETUP_PREFIX"), ExecutablePath(), machine, error)) {
     Fail(kExitBadMachine, error);
   }
-  CheckDisplayChoice();
+  bool windowDisplay = WantsWindowDisplay();
   fs::FileSystem files(machine);
   fs::SetFiles(&files);
   profile::ProfileCache profiles;
   TheRuntime().profiles = &profiles;
 
-  // SETUP_SHOW_WINDOWS=1 prints each window as text when it comes on the screen.
-  display::HeadlessDisplay display(Environment("SETUP_SHOW_WINDOWS") == "1" ? stdout : nullptr);
-  ui::WindowSystem windows(display, machine.screenWidth, machine.screenHeight);
+  std::unique_ptr<display::Display> display = MakeDisplay(windowDisplay);
+  ui::WindowSystem windows(*display, machine.screenWidth, machine.screenHeight);
   ui::SetWindows(&windows);
   windows.setDeniedTemplates(machine.noTemplate);
   if (!ui::ReadResourceScript(entry::ModuleResourceFiles(), "setup.rc", windows.resources(),
@@ -85,14 +98,16 @@ int main(int argc, char** argv) {
   }
   TheRuntime().transcript = &transcript;
 
-  // Headless, without a script, the commands come from standard input.
+  // Headless, without a script, the commands come from standard input; the
+  // window display without one takes a person's mouse and keys.
   automation::Script script;
   std::string scriptPath = Environment("SETUP_SCRIPT");
-  if (!script.open(scriptPath.empty() ? "-" : scriptPath, error)) {
+  if (scriptPath.empty() && !windowDisplay) scriptPath = "-";
+  if (!scriptPath.empty() && !script.open(scriptPath, error)) {
     Fail(automation::kExitScriptFailed, error);
   }
   automation::Player player(script, windows, machine);
-  windows.setInput(&player);
+  if (!scriptPath.empty()) windows.setInput(&player);
 
   std::string commandLine = CommandLine(argc, argv);
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(uintptr_t(0x400000));

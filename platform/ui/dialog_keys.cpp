@@ -1,6 +1,7 @@
 // The dialog manager's keys: Tab and Shift+Tab among the tab stops, Space on
 // buttons, Enter for the focused or default push button (else IDOK), Escape
 // for IDCANCEL, and mnemonics.
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -70,6 +71,26 @@ bool WantsCharacters(const Window* focused) {
   return focused && (focused->kind() == WindowKind::Edit);
 }
 
+// The caret keys of an edit control; Delete takes the selection or the
+// character after the caret.
+void MoveCaret(WindowSystem& system, Window& edit, Key key) {
+  int length = int(edit.text.size());
+  int caret = edit.selectionEnd;
+  if (key == Key::Delete) {
+    if (edit.selectionStart == edit.selectionEnd) {
+      if (caret >= length) return;
+      system.send(edit.handle(), EM_SETSEL, WPARAM(caret), caret + 1);
+    }
+    system.send(edit.handle(), WM_CHAR, '\b', 0);
+    return;
+  }
+  if (key == Key::Left) caret = std::max(0, edit.selectionStart == edit.selectionEnd ? caret - 1 : edit.selectionStart);
+  if (key == Key::Right) caret = std::min(length, caret + (edit.selectionStart == edit.selectionEnd ? 1 : 0));
+  if (key == Key::Home) caret = 0;
+  if (key == Key::End) caret = length;
+  system.send(edit.handle(), EM_SETSEL, WPARAM(caret), caret);
+}
+
 }  // namespace
 
 Window* DefaultButton(WindowSystem& system, Window& dialog) {
@@ -110,6 +131,13 @@ void PressKey(WindowSystem& system, Key key) {
       break;
     case Key::Backspace:
       if (WantsCharacters(focused)) system.send(focused->handle(), WM_CHAR, '\b', 0);
+      break;
+    case Key::Delete:
+    case Key::Left:
+    case Key::Right:
+    case Key::Home:
+    case Key::End:
+      if (WantsCharacters(focused)) MoveCaret(system, *focused, key);
       break;
     case Key::Up:
     case Key::Down:

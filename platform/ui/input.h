@@ -8,7 +8,7 @@
 
 namespace platform::ui {
 
-enum class Key { Enter, Escape, Tab, ShiftTab, Space, Backspace, Up, Down };
+enum class Key { Enter, Escape, Tab, ShiftTab, Space, Backspace, Delete, Up, Down, Left, Right, Home, End };
 
 // Mouse.
 void ClickControl(WindowSystem& system, Window& control);

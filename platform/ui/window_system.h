@@ -63,6 +63,7 @@ class WindowSystem {
 
   Timers& timers() { return timers_; }
   Fonts& fonts() { return fonts_; }
+  const Fonts& fonts() const { return fonts_; }
   ResourceTable& resources() { return resources_; }
   display::Display& display() { return display_; }
   int screenWidth() const { return screenWidth_; }
