@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest pkg-config
-          libfltk1.3-dev zlib1g-dev fonts-dejavu-core xvfb xauth)
+          libfltk1.3-dev zlib1g-dev fonts-dejavu-core xvfb xauth xdotool)
 
 missing=()
 for package in "${packages[@]}"; do

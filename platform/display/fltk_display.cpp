@@ -98,9 +98,13 @@ void FltkDisplay::sync(const ui::Window& top) {
     shown->resize(rect.x, rect.y, rect.width, rect.height);
   }
   if (!shown->shown()) shown->show();
-  // The active window comes to the front.
+  // The active window comes to the front and takes the keyboard, with or
+  // without a window manager.
   if (ui::Windows().active() == top.handle() && raised_ != top.handle()) {
     shown->show();
+    shown->wait_for_expose();
+    XSetInputFocus(fl_display, fl_xid(shown), RevertToParent, CurrentTime);
+    Fl::focus(shown);
     raised_ = top.handle();
   }
   shown->redraw();
