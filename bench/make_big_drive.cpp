@@ -12,11 +12,13 @@
 
 namespace {
 
-bool MakeFolder(const std::string& path) { return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST; }
+bool MakeFolder(const std::string& path) {
+  return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+}
 
 bool MakeFile(const std::string& path) { return std::ofstream(path).good(); }
 
-const char* const kFileNames[] = {"readme.txt", "Setup.ini", "DATA.BIN",   "icon.ico", "Help.HLP",
+const char* const kFileNames[] = {"readme.txt", "Setup.ini", "DATA.BIN",  "icon.ico",   "Help.HLP",
                                   "lib.dll",    "app.exe",   "notes.doc", "IEXPLORE.EX"};
 
 bool Fill(const std::string& folder) {

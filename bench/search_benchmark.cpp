@@ -14,8 +14,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -37,7 +37,8 @@ int Run(const std::vector<std::string>& command, const std::vector<std::string>&
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  if (!std::getenv("BENCH_STDERR")) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  if (!std::getenv("BENCH_STDERR"))
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_t child;
   int status = -1;
   if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
@@ -120,7 +121,8 @@ int main(int argc, char** argv) {
     environment[2] = "SETUP_SCRIPT=" + (emptyPrefix / "script.txt").string();
     return environment;
   };
-  std::vector<std::string> emptySetup = {(emptyPrefix / "drive_e" / "SETUP" / "Setup.EXE").string()};
+  std::vector<std::string> emptySetup = {
+      (emptyPrefix / "drive_e" / "SETUP" / "Setup.EXE").string()};
   std::vector<double> searchTimes, findTimes, windowTimes, emptyTimes, emptyWindowTimes;
   for (int run = 0; run < runs; ++run) {
     searchTimes.push_back(Seconds(setup, setupEnvironment, status));
@@ -128,24 +130,27 @@ int main(int argc, char** argv) {
     if (!display) continue;
     windowTimes.push_back(Seconds(setup, windowEnvironment, status));
     if (status != 124) {
-      std::fprintf(stderr, "the window display's run did not reach the chooser (exit %d)\n", status);
+      std::fprintf(stderr, "the window display's run did not reach the chooser (exit %d)\n",
+                   status);
       return 1;
     }
     emptyTimes.push_back(Seconds(emptySetup, overEmpty(setupEnvironment), status));
     emptyWindowTimes.push_back(Seconds(emptySetup, overEmpty(windowEnvironment), status));
   }
   double search = Median(searchTimes), found = Median(findTimes);
-  std::printf("runs: %d (medians)\nsearch (headless setup): %.3f s\nfind -iname:             %.3f s\n"
-              "ratio search / find:     %.2f\n",
-              runs, search, found, search / found);
+  std::printf(
+      "runs: %d (medians)\nsearch (headless setup): %.3f s\nfind -iname:             %.3f s\n"
+      "ratio search / find:     %.2f\n",
+      runs, search, found, search / found);
   if (display) {
     double window = Median(windowTimes);
     double headlessSearch = search - Median(emptyTimes);
     double windowSearch = window - Median(emptyWindowTimes);
-    std::printf("run (window display):    %.3f s\n"
-                "the search alone, without start-up and pages: headless %.3f s, window %.3f s\n"
-                "ratio window / headless: %.2f\n",
-                window, headlessSearch, windowSearch, windowSearch / headlessSearch);
+    std::printf(
+        "run (window display):    %.3f s\n"
+        "the search alone, without start-up and pages: headless %.3f s, window %.3f s\n"
+        "ratio window / headless: %.2f\n",
+        window, headlessSearch, windowSearch, windowSearch / headlessSearch);
   }
   return 0;
 }

@@ -7,9 +7,9 @@
 namespace {
 
 constexpr DWORD kReadmeLimit = 100000;
-constexpr DWORD kFontsWindowPoll = 100;     // ms between two looks for the Fonts window
-constexpr int kFontsWindowLooks = 50;       // 5 seconds at most
-constexpr DWORD kFontsWindowShown = 200;    // ms the Fonts window stays open
+constexpr DWORD kFontsWindowPoll = 100;   // ms between two looks for the Fonts window
+constexpr int kFontsWindowLooks = 50;     // 5 seconds at most
+constexpr DWORD kFontsWindowShown = 200;  // ms the Fonts window stays open
 
 // The shell's Fonts folder comes up, is given the focus a moment, and is closed.
 void ShowFontsFolder(HWND window, const char* windowsDir) {
@@ -33,8 +33,10 @@ void ShowFontsFolder(HWND window, const char* windowsDir) {
 // The destinations that could not be made, one a line, the first fifteen.
 void ReportFailures(HWND window, const InstallOutcome& outcome) {
   static char text[64 + kMaxReportedFailures * (kPathSize + 1) + 32];
-  int length = snprintf(text, sizeof text, "Installation finished, but some files could not be installed:");
-  int listed = outcome.failureCount < kMaxReportedFailures ? outcome.failureCount : kMaxReportedFailures;
+  int length =
+      snprintf(text, sizeof text, "Installation finished, but some files could not be installed:");
+  int listed =
+      outcome.failureCount < kMaxReportedFailures ? outcome.failureCount : kMaxReportedFailures;
   for (int i = 0; i < listed; ++i) {
     length += snprintf(text + length, sizeof text - size_t(length), "\n%s", outcome.failures[i]);
   }

@@ -43,9 +43,9 @@ void AddLanguage(HWND dialog, int i, int x, int y) {
   ReadManifestValue(section, "DISPLAYNAME", label);
   int id = IDC_LANGS_FIRST + i;
   CreateControl(dialog, "BUTTON", label, WS_TABSTOP | BS_AUTOCHECKBOX, x, y, 175, 27, id);
-  HFONT font = CreateFontA(15, 5, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0,
-                           "Ms Sans Serif");
+  HFONT font =
+      CreateFontA(15, 5, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0, "Ms Sans Serif");
   SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 

@@ -49,10 +49,9 @@ bool LocateSetupMedium(SetupMedium* medium) {
 }
 
 bool MediumPath(const SetupMedium& medium, const char* name, char* path) {
-  const char* separator =
-      medium.directory[0] && !EndsWithSeparator(medium.directory) ? "\\" : "";
-  int length = snprintf(path, kPathSize, "%s%s%s%s", medium.drive, medium.directory, separator,
-                        name);
+  const char* separator = medium.directory[0] && !EndsWithSeparator(medium.directory) ? "\\" : "";
+  int length =
+      snprintf(path, kPathSize, "%s%s%s%s", medium.drive, medium.directory, separator, name);
   if (length < 0 || length >= kPathSize) {
     path[0] = '\0';
     return false;

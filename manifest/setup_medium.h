@@ -5,8 +5,8 @@
 #include "wizard/setup_state.h"
 
 struct SetupMedium {
-  char drive[3];               // "D:", or empty for a network path
-  char directory[kPathSize];   // from after the drive up to and including the last separator
+  char drive[3];              // "D:", or empty for a network path
+  char directory[kPathSize];  // from after the drive up to and including the last separator
 };
 
 // Splits the full path of "Setup.EXE" into its drive and directory. The second

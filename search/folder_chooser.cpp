@@ -30,9 +30,9 @@ void ProposeItem(HWND chooser, int index) {
 
 BOOL OnInitDialog(HWND chooser) {
   DialogBoxParamA(setupState.instance, "Searching", chooser, SearchingDlgProc, 0);
-  SetDlgItemTextA(chooser, IDC_CHOOSER_HEADING,
-                  ForIE() ? "Internet Explorer Available Folders"
-                          : "Netscape Communicator Available Folders");
+  SetDlgItemTextA(
+      chooser, IDC_CHOOSER_HEADING,
+      ForIE() ? "Internet Explorer Available Folders" : "Netscape Communicator Available Folders");
   for (int i = 0; i < setupState.foundCount; ++i) {
     SendDlgItemMessageA(chooser, IDC_CHOOSER_LIST, LB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>(setupState.foundFolders.entries[i]));

@@ -1,9 +1,9 @@
 #include "platform/display/fltk_display.h"
 
 #include <FL/Fl.H>
-#include <FL/x.H>
 #include <FL/Fl_Image_Surface.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 #include <X11/Xlib.h>
 
 #include <thread>
@@ -21,7 +21,9 @@ constexpr uint64_t kRepaintInterval = 30;
 
 }  // namespace
 
-FltkDisplay::FltkDisplay() : start_(std::chrono::steady_clock::now()) { Fl::visual(FL_DOUBLE | FL_RGB); }
+FltkDisplay::FltkDisplay() : start_(std::chrono::steady_clock::now()) {
+  Fl::visual(FL_DOUBLE | FL_RGB);
+}
 
 FltkDisplay::~FltkDisplay() {
   for (auto& entry : windows_) delete entry.second;
@@ -124,7 +126,8 @@ void FltkDisplay::keepInView(const ui::Window& control) {
   for (int i = 0; i < control.selectionEnd && i < int(control.text.size()); ++i) {
     if (control.text[size_t(i)] == '\n') ++line;
   }
-  int visible = std::max(1, (control.rect.height - 4 - kScrollBarWidth) / Painter::LineHeight(control));
+  int visible =
+      std::max(1, (control.rect.height - 4 - kScrollBarWidth) / Painter::LineHeight(control));
   int& first = view_.firstLine[control.handle()];
   if (line < first) first = line;
   if (line >= first + visible) first = line - visible + 1;

@@ -239,12 +239,12 @@ int ModelWindow::key() {
   static const struct {
     int code;
     ui::Key key;
-  } kKeys[] = {{FL_Enter, ui::Key::Enter},     {FL_KP_Enter, ui::Key::Enter},
-               {FL_Escape, ui::Key::Escape},   {FL_BackSpace, ui::Key::Backspace},
-               {FL_Delete, ui::Key::Delete},   {FL_Up, ui::Key::Up},
-               {FL_Down, ui::Key::Down},       {FL_Left, ui::Key::Left},
-               {FL_Right, ui::Key::Right},     {FL_Home, ui::Key::Home},
-               {FL_End, ui::Key::End},         {' ', ui::Key::Space}};
+  } kKeys[] = {{FL_Enter, ui::Key::Enter},   {FL_KP_Enter, ui::Key::Enter},
+               {FL_Escape, ui::Key::Escape}, {FL_BackSpace, ui::Key::Backspace},
+               {FL_Delete, ui::Key::Delete}, {FL_Up, ui::Key::Up},
+               {FL_Down, ui::Key::Down},     {FL_Left, ui::Key::Left},
+               {FL_Right, ui::Key::Right},   {FL_Home, ui::Key::Home},
+               {FL_End, ui::Key::End},       {' ', ui::Key::Space}};
   if (code == FL_Tab) {
     ui::PressKey(windows, shift ? ui::Key::ShiftTab : ui::Key::Tab);
     return 1;

@@ -184,7 +184,8 @@ void Painter::caption(const ui::Window& window, int x, int y) const {
   fl_rectf(boxX, boxY, kCloseBoxWidth, kCloseBoxHeight);
   RaisedEdge(boxX, boxY, kCloseBoxWidth, kCloseBoxHeight, false);
   // A message box that asks Yes or No has its close box greyed.
-  bool usable = !(window.dialog && window.dialog->isMessageBox && window.dialog->buttons == MB_YESNO);
+  bool usable =
+      !(window.dialog && window.dialog->isMessageBox && window.dialog->buttons == MB_YESNO);
   fl_color(usable ? kDark : kShadow);
   for (int d = 0; d < 2; ++d) {
     fl_line(boxX + 4 + d, boxY + 3, boxX + 10 + d, boxY + 9);
@@ -320,8 +321,8 @@ void Painter::edit(const ui::Window& edit, int x, int y) const {
   if (edit.style & WS_BORDER) SunkenField(x, y, w, h, edit.enabled);
   int innerW = w - 4 - (vertical ? kScrollBarWidth : 0);
   int innerH = h - 4 - (horizontal ? kScrollBarWidth : 0);
-  std::vector<std::string> lines = edit.isMultilineEdit() ? Lines(edit.text)
-                                                          : std::vector<std::string>{edit.text};
+  std::vector<std::string> lines =
+      edit.isMultilineEdit() ? Lines(edit.text) : std::vector<std::string>{edit.text};
   auto found = view_.firstLine.find(edit.handle());
   int first = found == view_.firstLine.end() ? 0 : found->second;
   fl_push_clip(x + 2, y + 2, innerW, innerH);
@@ -336,7 +337,8 @@ void Painter::edit(const ui::Window& edit, int x, int y) const {
     int baseline = lineTop + row * lineHeight + fl_height() - fl_descent();
     size_t start = size_t(edit.selectionStart), end = size_t(edit.selectionEnd);
     if (row >= 0 && focused && end > start && start < offset + line.size() && end > offset) {
-      size_t from = std::max(start, offset) - offset, to = std::min(end, offset + line.size()) - offset;
+      size_t from = std::max(start, offset) - offset,
+             to = std::min(end, offset + line.size()) - offset;
       int sx = x + 3 + int(fl_width(line.c_str(), int(from)));
       int sw = int(fl_width(line.c_str() + from, int(to - from)));
       fl_color(kSelection);

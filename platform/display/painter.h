@@ -12,7 +12,7 @@ namespace platform::display {
 // What the display adds to the model for drawing: how far lists, trees and
 // edit controls are scrolled, and which button the mouse holds down.
 struct ViewState {
-  std::map<HWND, int> firstRow;  // list boxes and trees: the row at the top
+  std::map<HWND, int> firstRow;   // list boxes and trees: the row at the top
   std::map<HWND, int> firstLine;  // multi-line edits: the line at the top
   HWND pressed = nullptr;
 };
@@ -24,7 +24,8 @@ constexpr int kScrollBarWidth = 16;
 
 class Painter {
  public:
-  Painter(const ui::WindowSystem& windows, const ViewState& view) : windows_(windows), view_(view) {}
+  Painter(const ui::WindowSystem& windows, const ViewState& view)
+      : windows_(windows), view_(view) {}
 
   // Draws the window with its outer rectangle's top-left corner at (x, y).
   void paint(const ui::Window& window, int x, int y) const;

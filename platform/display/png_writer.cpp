@@ -40,7 +40,8 @@ bool WritePng(const std::string& path, const uint8_t* pixels, int width, int hei
   std::vector<uint8_t> header;
   Put32(header, uint32_t(width));
   Put32(header, uint32_t(height));
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter set, no interlace
+  header.insert(header.end(),
+                {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter set, no interlace
   Chunk(file, "IHDR", header);
   Chunk(file, "IDAT", packed);
   Chunk(file, "IEND", {});

@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <climits>
-#include <memory>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "platform/automation/player.h"

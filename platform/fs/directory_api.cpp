@@ -125,8 +125,8 @@ UINT WINAPI GetWindowsDirectoryA(LPSTR buffer, UINT size) {
   return UINT(CopyResult(folder, buffer, size));
 }
 
-DWORD WINAPI SearchPathA(LPCSTR path, LPCSTR fileName, LPCSTR extension, DWORD size,
-                         LPSTR buffer, LPSTR* filePart) {
+DWORD WINAPI SearchPathA(LPCSTR path, LPCSTR fileName, LPCSTR extension, DWORD size, LPSTR buffer,
+                         LPSTR* filePart) {
   if (!fileName || !*fileName) {
     platform::SetLastErrorCode(ERROR_INVALID_PARAMETER);
     return 0;

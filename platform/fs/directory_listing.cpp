@@ -41,8 +41,8 @@ ListedEntry Examine(const std::string& root, const std::string& directory, int f
   entry.attributes = type == DT_DIR ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
   if (type == DT_LNK) {
     std::string path = directory + "/" + entry.name;
-    bool toDirectory = StaysOnDrive(root, path) && stat(path.c_str(), &info) == 0 &&
-                       S_ISDIR(info.st_mode);
+    bool toDirectory =
+        StaysOnDrive(root, path) && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
     entry.attributes = FILE_ATTRIBUTE_REPARSE_POINT | (toDirectory ? FILE_ATTRIBUTE_DIRECTORY : 0);
   }
   if (entry.name[0] == '.') {

@@ -17,11 +17,11 @@
 namespace platform::fs {
 
 struct Resolved {
-  VirtualPath path;            // the full virtual path
-  std::string host;            // its host path
+  VirtualPath path;  // the full virtual path
+  std::string host;  // its host path
   bool exists = false;
   bool isDirectory = false;
-  bool parentExists = false;   // the folder it would be created in exists
+  bool parentExists = false;  // the folder it would be created in exists
 };
 
 class FileSystem {

@@ -46,8 +46,8 @@ HANDLE WINAPI FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
   }
   std::vector<ListedEntry> entries;
   if (!resolved.exists || !resolved.isDirectory || names.empty() ||
-      !platform::fs::ListHostDirectory(Files().driveRoot(resolved.path.drive)->path(), resolved.host,
-                                       resolved.path.isRoot(), names, entries)) {
+      !platform::fs::ListHostDirectory(Files().driveRoot(resolved.path.drive)->path(),
+                                       resolved.host, resolved.path.isRoot(), names, entries)) {
     SetLastErrorCode(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }

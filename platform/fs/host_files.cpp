@@ -65,8 +65,8 @@ bool WriteBeside(const std::string& hostPath, Fill fill) {
 }  // namespace
 
 bool ReplaceFileWith(const std::string& hostPath, const std::string& bytes) {
-  return WriteBeside(hostPath,
-                     [&](int descriptor) { return WriteAll(descriptor, bytes.data(), bytes.size()); });
+  return WriteBeside(
+      hostPath, [&](int descriptor) { return WriteAll(descriptor, bytes.data(), bytes.size()); });
 }
 
 bool CopyHostFile(const std::string& source, const std::string& destination) {

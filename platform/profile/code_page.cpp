@@ -7,10 +7,10 @@ namespace {
 
 // The characters of the bytes 0x80 to 0x9F; the five bytes that Windows-1252
 // leaves undefined stand for the control characters of the same value.
-constexpr uint16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr uint16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char ToAnsi(uint32_t code) {
   if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return char(code);
@@ -28,9 +28,11 @@ uint32_t FromAnsi(unsigned char byte) {
 // bytes there are not one.
 size_t DecodeUtf8(std::string_view text, size_t at, uint32_t& code) {
   unsigned char first = static_cast<unsigned char>(text[at]);
-  size_t length = first < 0x80 ? 1 : (first >> 5) == 0x6 ? 2 : (first >> 4) == 0xE ? 3
-                  : (first >> 3) == 0x1E                 ? 4
-                                                         : 0;
+  size_t length = first < 0x80           ? 1
+                  : (first >> 5) == 0x6  ? 2
+                  : (first >> 4) == 0xE  ? 3
+                  : (first >> 3) == 0x1E ? 4
+                                         : 0;
   if (length == 0 || at + length > text.size()) return 0;
   code = length == 1 ? first : first & (0x7F >> length);
   for (size_t i = 1; i < length; ++i) {

@@ -74,8 +74,8 @@ BOOL Write(const char* section, const char* key, const char* value, const char* 
 
 }  // namespace
 
-DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue,
-                                      LPSTR buffer, DWORD size, LPCSTR fileName) {
+DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
+                                      DWORD size, LPCSTR fileName) {
   using platform::profile::ProfileDocument;
   Resolved resolved;
   DWORD error = ERROR_FILE_NOT_FOUND;
@@ -95,8 +95,7 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR default
   return platform::profile::ReadProfileString(document, section, key, defaultValue, buffer, size);
 }
 
-BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value,
-                                       LPCSTR fileName) {
+BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName) {
   // With no section at all Win32 only flushes its cache: there is nothing to flush.
   if (!section) return key == nullptr && value == nullptr;
   BOOL written = Write(section, key, value, fileName);

@@ -128,7 +128,8 @@ void Browser::expand(int row) {
   if (parent.expanded) return;
   std::vector<ui::TreeItem> children;
   for (const std::string& name : Subfolders(parent.data)) {
-    children.push_back(ui::TreeItem{name, parent.depth + 1, true, false, ChildPath(parent.data, name)});
+    children.push_back(
+        ui::TreeItem{name, parent.depth + 1, true, false, ChildPath(parent.data, name)});
   }
   parent.expanded = true;
   parent.expandable = !children.empty();
@@ -138,7 +139,8 @@ void Browser::expand(int row) {
 
 int Browser::childNamed(int row, const std::string& name) {
   const std::vector<ui::TreeItem>& rows = tree().treeItems;
-  for (size_t i = size_t(row) + 1; i < rows.size() && rows[i].depth > rows[size_t(row)].depth; ++i) {
+  for (size_t i = size_t(row) + 1; i < rows.size() && rows[i].depth > rows[size_t(row)].depth;
+       ++i) {
     if (rows[i].depth == rows[size_t(row)].depth + 1 && profile::NamesEqual(rows[i].text, name)) {
       return int(i);
     }
@@ -151,7 +153,8 @@ bool Browser::browseTo(const std::string& path) {
   fs::VirtualPath target;
   DWORD error;
   if (!fs::MakeFullPath(path, fs::Files().currentDirectory(), target, error)) return false;
-  std::string drive = std::string(1, char(std::toupper(static_cast<unsigned char>(target.drive)))) + ":\\";
+  std::string drive =
+      std::string(1, char(std::toupper(static_cast<unsigned char>(target.drive)))) + ":\\";
   int row = -1;
   for (size_t i = 0; i < tree().treeItems.size(); ++i) {
     if (tree().treeItems[i].depth == 0 && tree().treeItems[i].data == drive) row = int(i);
@@ -169,7 +172,8 @@ bool Browser::browseTo(const std::string& path) {
 INT_PTR CALLBACK BrowserProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message != WM_COMMAND) return FALSE;
   ui::Window* window = ui::Windows().find(dialog);
-  if (window && window->dialog->onCommand) window->dialog->onCommand(LOWORD(wParam), HIWORD(wParam));
+  if (window && window->dialog->onCommand)
+    window->dialog->onCommand(LOWORD(wParam), HIWORD(wParam));
   return TRUE;
 }
 
@@ -187,8 +191,8 @@ ui::Window& AddControl(ui::WindowSystem& windows, ui::Window& dialog, ui::Window
 }
 
 ui::Window& CreateBrowserWindow(ui::WindowSystem& windows, HWND owner, const std::string& title) {
-  ui::Window& dialog = windows.create(ui::WindowKind::Dialog, "#32770", nullptr,
-                                      ui::OwnerTopLevel(windows, owner));
+  ui::Window& dialog =
+      windows.create(ui::WindowKind::Dialog, "#32770", nullptr, ui::OwnerTopLevel(windows, owner));
   dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER;
   dialog.text = "Browse for Folder";
   dialog.dialog = std::make_unique<ui::DialogState>();
@@ -203,8 +207,8 @@ ui::Window& CreateBrowserWindow(ui::WindowSystem& windows, HWND owner, const std
   dialog.rect.height = height + 2 * ui::kFrameWidth + ui::kCaptionHeight;
   dialog.rect.x = (windows.screenWidth() - dialog.rect.width) / 2;
   dialog.rect.y = (windows.screenHeight() - dialog.rect.height) / 2;
-  AddControl(windows, dialog, ui::WindowKind::Static, "STATIC", kTitleId, title, SS_LEFT | SS_NOPREFIX,
-             {12, 12, 272, 26});
+  AddControl(windows, dialog, ui::WindowKind::Static, "STATIC", kTitleId, title,
+             SS_LEFT | SS_NOPREFIX, {12, 12, 272, 26});
   ui::Window& tree = AddControl(windows, dialog, ui::WindowKind::TreeView, "SysTreeView32", kTreeId,
                                 "", WS_BORDER | WS_TABSTOP, {12, 44, 272, 190});
   tree.treeItems = DriveRows();

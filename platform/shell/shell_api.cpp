@@ -1,7 +1,6 @@
 // SHELL32's folder browser and the item lists it returns.
 #include <cstdlib>
 #include <cstring>
-
 #include <string>
 
 #include "platform/automation/transcript.h"

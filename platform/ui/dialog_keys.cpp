@@ -84,8 +84,10 @@ void MoveCaret(WindowSystem& system, Window& edit, Key key) {
     system.send(edit.handle(), WM_CHAR, '\b', 0);
     return;
   }
-  if (key == Key::Left) caret = std::max(0, edit.selectionStart == edit.selectionEnd ? caret - 1 : edit.selectionStart);
-  if (key == Key::Right) caret = std::min(length, caret + (edit.selectionStart == edit.selectionEnd ? 1 : 0));
+  if (key == Key::Left)
+    caret = std::max(0, edit.selectionStart == edit.selectionEnd ? caret - 1 : edit.selectionStart);
+  if (key == Key::Right)
+    caret = std::min(length, caret + (edit.selectionStart == edit.selectionEnd ? 1 : 0));
   if (key == Key::Home) caret = 0;
   if (key == Key::End) caret = length;
   system.send(edit.handle(), EM_SETSEL, WPARAM(caret), caret);

@@ -8,7 +8,21 @@
 
 namespace platform::ui {
 
-enum class Key { Enter, Escape, Tab, ShiftTab, Space, Backspace, Delete, Up, Down, Left, Right, Home, End };
+enum class Key {
+  Enter,
+  Escape,
+  Tab,
+  ShiftTab,
+  Space,
+  Backspace,
+  Delete,
+  Up,
+  Down,
+  Left,
+  Right,
+  Home,
+  End
+};
 
 // Mouse.
 void ClickControl(WindowSystem& system, Window& control);

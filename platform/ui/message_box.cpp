@@ -169,8 +169,8 @@ int ShowMessageBox(WindowSystem& system, HWND owner, const std::string& text,
   LayOut(system, box, text);
   if (Window* first = FirstTabStop(system, box)) box.dialog->lastFocus = first->handle();
   Transcribe("messagebox " + automation::Transcript::quote(caption) + " " +
-                    automation::Transcript::quote(text) + " " + IconName(box.dialog->icon) + " " +
-                    ButtonsName(box.dialog->buttons));
+             automation::Transcript::quote(text) + " " + IconName(box.dialog->icon) + " " +
+             ButtonsName(box.dialog->buttons));
   return int(RunModal(system, box));
 }
 

@@ -55,8 +55,8 @@ struct CopyRow {
 
 const CopyRow kCopies[] = {
     {"new file", "d:\\SETUP\\ISCII.INI", "c:\\WINDOWS\\ISCII.INI", FALSE, ERROR_SUCCESS},
-    {"overwrites, keeping the host name's case", "d:\\setup\\iscii.ini", "c:\\data\\old.txt",
-     FALSE, ERROR_SUCCESS},
+    {"overwrites, keeping the host name's case", "d:\\setup\\iscii.ini", "c:\\data\\old.txt", FALSE,
+     ERROR_SUCCESS},
     {"source missing", "d:\\SETUP\\NONE.SRC", "c:\\Data\\x", FALSE, ERROR_FILE_NOT_FOUND},
     {"source folder missing", "d:\\NONE\\x", "c:\\Data\\x", FALSE, ERROR_PATH_NOT_FOUND},
     {"source is a directory", "d:\\SETUP\\", "c:\\Data\\x", FALSE, ERROR_ACCESS_DENIED},
@@ -88,11 +88,12 @@ TEST_F(FileApi, CopyFileCopiesWholeFilesOrNothing) {
     EXPECT_EQ(entry.path().filename().string().rfind(".setup-write-", 0), std::string::npos)
         << "left behind: " << entry.path();
   }
-  EXPECT_EQ(transcript().rfind("copy \"d:\\\\SETUP\\\\ISCII.INI\" \"c:\\\\WINDOWS\\\\ISCII.INI\" ok\n"
-                               "copy \"d:\\\\setup\\\\iscii.ini\" \"c:\\\\data\\\\old.txt\" ok\n"
-                               "copy \"d:\\\\SETUP\\\\NONE.SRC\" \"c:\\\\Data\\\\x\" failed\n",
-                               0),
-            0u);
+  EXPECT_EQ(
+      transcript().rfind("copy \"d:\\\\SETUP\\\\ISCII.INI\" \"c:\\\\WINDOWS\\\\ISCII.INI\" ok\n"
+                         "copy \"d:\\\\setup\\\\iscii.ini\" \"c:\\\\data\\\\old.txt\" ok\n"
+                         "copy \"d:\\\\SETUP\\\\NONE.SRC\" \"c:\\\\Data\\\\x\" failed\n",
+                         0),
+      0u);
 }
 
 TEST_F(FileApi, MkdirMakesOneLevel) {
@@ -152,8 +153,9 @@ TEST_F(FileApi, DriveTypes) {
   const struct {
     const char* root;
     UINT type;
-  } kDrives[] = {{"c:\\", DRIVE_FIXED},     {"C:", DRIVE_FIXED},           {"d:\\", DRIVE_CDROM},
-                 {"a:\\", DRIVE_REMOVABLE}, {"q:\\", DRIVE_NO_ROOT_DIR},   {"c:\\WINDOWS", DRIVE_NO_ROOT_DIR},
+  } kDrives[] = {{"c:\\", DRIVE_FIXED},       {"C:", DRIVE_FIXED},
+                 {"d:\\", DRIVE_CDROM},       {"a:\\", DRIVE_REMOVABLE},
+                 {"q:\\", DRIVE_NO_ROOT_DIR}, {"c:\\WINDOWS", DRIVE_NO_ROOT_DIR},
                  {nullptr, DRIVE_CDROM}};  // the current directory's drive: d:\SETUP
   for (const auto& row : kDrives) {
     EXPECT_EQ(GetDriveTypeA(row.root), row.type) << (row.root ? row.root : "(null)");

@@ -16,9 +16,9 @@ using platform::fs::Resolved;
 struct PathRow {
   const char* path;
   const char* currentDirectory;
-  DWORD error;           // ERROR_SUCCESS: it resolves
+  DWORD error;  // ERROR_SUCCESS: it resolves
   const char* virtualPath;
-  const char* host;      // below the prefix
+  const char* host;  // below the prefix
   bool exists;
   bool isDirectory;
   bool parentExists;
@@ -34,16 +34,16 @@ const PathRow kRows[] = {
     {"c:/program files/internet explorer/iexplore.exe", "c:\\", 0,
      "c:\\program files\\internet explorer\\iexplore.exe",
      "drive_c/Program Files/Internet Explorer/IEXPLORE.EXE", true, false, true},
-    {"c:\\Mixed\\FILE.TXT", "c:\\", 0, "c:\\Mixed\\FILE.TXT", "drive_c/Mixed/FILE.TXT", true,
-     false, true},
+    {"c:\\Mixed\\FILE.TXT", "c:\\", 0, "c:\\Mixed\\FILE.TXT", "drive_c/Mixed/FILE.TXT", true, false,
+     true},
     {"c:\\WINDOWS\\.\\Fonts\\..\\New", "c:\\", 0, "c:\\WINDOWS\\New", "drive_c/WINDOWS/New", false,
      false, true},
     {"Fonts", "c:\\WINDOWS", 0, "c:\\WINDOWS\\Fonts", "drive_c/WINDOWS/Fonts", true, true, true},
     {"..\\Program Files", "c:\\WINDOWS", 0, "c:\\Program Files", "drive_c/Program Files", true,
      true, true},
     {"\\Setup.EXE", "d:\\SETUP", 0, "d:\\Setup.EXE", "drive_d/Setup.EXE", false, false, true},
-    {"d:setup.exe", "d:\\SETUP", 0, "d:\\SETUP\\setup.exe", "drive_d/SETUP/Setup.EXE", true,
-     false, true},
+    {"d:setup.exe", "d:\\SETUP", 0, "d:\\SETUP\\setup.exe", "drive_d/SETUP/Setup.EXE", true, false,
+     true},
     {"d:setup.exe", "c:\\WINDOWS", 0, "d:\\setup.exe", "drive_d/setup.exe", false, false, true},
     {"c:\\inside\\fonts", "c:\\", 0, "c:\\inside\\fonts", "drive_c/inside/Fonts", true, true, true},
     {"c:\\out\\hosts", "c:\\", 0, "c:\\out\\hosts", "drive_c/out/hosts", false, false, false},
@@ -104,12 +104,12 @@ TEST_F(Paths, ResolveToTheHost) {
 TEST_F(Paths, AnExactCasePathReadsNoDirectory) {
   Resolved resolved;
   DWORD error;
-  ASSERT_TRUE(files_->resolve("c:\\Program Files\\Internet Explorer\\IEXPLORE.EXE", resolved,
-                              error));
+  ASSERT_TRUE(
+      files_->resolve("c:\\Program Files\\Internet Explorer\\IEXPLORE.EXE", resolved, error));
   EXPECT_TRUE(resolved.exists);
   EXPECT_EQ(files_->directoryScans(), 0u);
-  ASSERT_TRUE(files_->resolve("c:\\PROGRAM FILES\\Internet Explorer\\iexplore.exe", resolved,
-                              error));
+  ASSERT_TRUE(
+      files_->resolve("c:\\PROGRAM FILES\\Internet Explorer\\iexplore.exe", resolved, error));
   EXPECT_TRUE(resolved.exists);
   EXPECT_EQ(files_->directoryScans(), 2u);  // the root, then the browser's folder
 }

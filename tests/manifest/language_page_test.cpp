@@ -44,7 +44,8 @@ class LanguagePageTest : public testing_support::ProgramTest {
 
 std::vector<int> Flat(const std::vector<Rect>& rects) {
   std::vector<int> numbers;
-  for (const Rect& rect : rects) numbers.insert(numbers.end(), {rect.x, rect.y, rect.width, rect.height});
+  for (const Rect& rect : rects)
+    numbers.insert(numbers.end(), {rect.x, rect.y, rect.width, rect.height});
   return numbers;
 }
 
@@ -60,8 +61,9 @@ TEST_F(LanguagePageTest, AGroupBoxAroundEachColumn) {
   };
   for (const auto& row : kRows) {
     languages(row.languages);
-    runDialog("SelectLangs", SelectLangsDlgProc,
-              [&](HWND dialog) { EXPECT_EQ(Flat(groupBoxes(dialog)), row.boxes) << row.languages; });
+    runDialog("SelectLangs", SelectLangsDlgProc, [&](HWND dialog) {
+      EXPECT_EQ(Flat(groupBoxes(dialog)), row.boxes) << row.languages;
+    });
   }
 }
 

@@ -26,7 +26,8 @@ TEST_F(ManifestTest, TheLanguageCountEndsAtTheFirstGap) {
     const char* text;  // null: no working copy
     int count;
   } kRows[] = {
-      {"gap at 4", "[LANGLIST]\nLANGUAGE1=A\nLANGUAGE2=B\nLANGUAGE3=C\nLANGUAGE4=\nLANGUAGE5=E\n", 3},
+      {"gap at 4", "[LANGLIST]\nLANGUAGE1=A\nLANGUAGE2=B\nLANGUAGE3=C\nLANGUAGE4=\nLANGUAGE5=E\n",
+       3},
       {"lower-case names", "[langlist]\nlanguage1=a\nLanguage2=b\n", 2},
       {"no LANGUAGE1", "[LANGLIST]\nLANGUAGE2=B\n", 0},
       {"no LANGLIST", "[OTHER]\nLANGUAGE1=A\n", 0},
@@ -70,7 +71,8 @@ TEST_F(ManifestTest, TheInstalledLanguagesReplaceAnEarlierRecord) {
 
 TEST_F(ManifestTest, OnlyTheFirst88LanguagesAreOffered) {
   std::string text = "[LANGLIST]\n";
-  for (int n = 1; n <= 170; ++n) text += "LANGUAGE" + std::to_string(n) + "=L" + std::to_string(n) + "\n";
+  for (int n = 1; n <= 170; ++n)
+    text += "LANGUAGE" + std::to_string(n) + "=L" + std::to_string(n) + "\n";
   manifest(text);
   EXPECT_EQ(CountLanguages(), 170);
   EXPECT_EQ(OfferedLanguages(), 88);

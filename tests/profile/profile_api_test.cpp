@@ -54,10 +54,12 @@ TEST_F(ProfileApi, ABareNameMeansTheFileInTheWindowsDirectory) {
 
 TEST_F(ProfileApi, ALargeManifestIsParsedOnceWhileItIsUnchanged) {
   std::string text = "[LANGLIST]\r\n";
-  for (int n = 1; n <= 88; ++n) text += "LANGUAGE" + std::to_string(n) + "=L" + std::to_string(n) + "\r\n";
+  for (int n = 1; n <= 88; ++n)
+    text += "LANGUAGE" + std::to_string(n) + "=L" + std::to_string(n) + "\r\n";
   for (int n = 1; n <= 88; ++n) {
     text += "[L" + std::to_string(n) + "]\r\nDISPLAYNAME=Language " + std::to_string(n) + "\r\n";
-    for (int f = 1; f <= 10; ++f) text += "FONT" + std::to_string(f) + "=F" + std::to_string(f) + "\r\n";
+    for (int f = 1; f <= 10; ++f)
+      text += "FONT" + std::to_string(f) + "=F" + std::to_string(f) + "\r\n";
   }
   file("c:\\WINDOWS\\ISCII.INI", text);
   for (int round = 0; round < 3; ++round) {
@@ -80,9 +82,10 @@ TEST_F(ProfileApi, WritesKeepEveryOtherLineAndAreTranscribed) {
   EXPECT_TRUE(WritePrivateProfileStringA("INSTALLEDLANGS", nullptr, nullptr, "ISCII.INI"));
   EXPECT_TRUE(WritePrivateProfileStringA("INSTALLEDLANGS", "LANG1", "Language B", "ISCII.INI"));
   EXPECT_TRUE(WritePrivateProfileStringA("INSTALLEDLANGS", "LANG1ACTUAL", "LANGB", "ISCII.INI"));
-  EXPECT_EQ(hostContent("c:\\WINDOWS\\ISCII.INI"),
-            "; the manifest\r\n[LANGLIST]\r\nLANGUAGE1=LANGB\r\n\r\n[DLLS]\r\nIE = npiscii.dll  \r\n"
-            "[INSTALLEDLANGS]\r\nLANG1=Language B\r\nLANG1ACTUAL=LANGB\r\n");
+  EXPECT_EQ(
+      hostContent("c:\\WINDOWS\\ISCII.INI"),
+      "; the manifest\r\n[LANGLIST]\r\nLANGUAGE1=LANGB\r\n\r\n[DLLS]\r\nIE = npiscii.dll  \r\n"
+      "[INSTALLEDLANGS]\r\nLANG1=Language B\r\nLANG1ACTUAL=LANGB\r\n");
   EXPECT_EQ(read("INSTALLEDLANGS", "LANG3"), "<none>");
   EXPECT_EQ(transcript(),
             "profile-delete \"INSTALLEDLANGS\"\n"

@@ -32,7 +32,10 @@ const std::vector<SearchRow> kRows = {
      "",
      {"c:\\iexplore.exe\\", "c:\\iexplore.exe\\inner\\iexplore.exe"},
      {"c:\\iexplore.exe\\inner"}},
-    {"whole names compare", "", {"c:\\iexplore.exe.bak", "c:\\iexplore.ex", "c:\\xiexplore.exe"}, {}},
+    {"whole names compare",
+     "",
+     {"c:\\iexplore.exe.bak", "c:\\iexplore.ex", "c:\\xiexplore.exe"},
+     {}},
     {"dot-directories are not searched", "", {"c:\\.cache\\iexplore.exe", "c:\\.iexplore.exe"}, {}},
     {"drives in letter order",
      "[drives]\nd=fixed\n",
@@ -50,10 +53,7 @@ const std::vector<SearchRow> kRows = {
      "[faults]\ndeny=c:\\Locked\n",
      {"c:\\Locked\\iexplore.exe", "c:\\Open\\iexplore.exe"},
      {"c:\\Open"}},
-    {"links are not followed",
-     "",
-     {"c:\\Real\\iexplore.exe", "link:c:\\Alias=Real"},
-     {"c:\\Real"}},
+    {"links are not followed", "", {"c:\\Real\\iexplore.exe", "link:c:\\Alias=Real"}, {"c:\\Real"}},
     {"a folder whose paths do not fit is not searched",
      "",
      {"c:\\" + kLongA + "\\" + kLongB + "\\iexplore.exe", "c:\\Short\\iexplore.exe"},
@@ -148,8 +148,7 @@ TEST_F(DiskSearch, TheDialogShowsItsHeadingAndEachDirectoryAsItIsListed) {
   setupState.currentBrowser = BrowserInternetExplorer;
   display_.watch("SEARCHING", 2);
   runDialog("Searching", SearchingDlgProc, [](HWND) {});
-  EXPECT_EQ(display_.texts(),
-            (std::vector<std::string>{"c:", "c:\\Program Files", "d:"}));
+  EXPECT_EQ(display_.texts(), (std::vector<std::string>{"c:", "c:\\Program Files", "d:"}));
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ class FolderBrowser : public testing_support::PrefixTest {
     struct User final : platform::ui::InputSource {
       std::function<void(platform::ui::Window&)> act;
       void onIdle() override {
-        platform::ui::Window* active = platform::ui::Windows().find(platform::ui::Windows().active());
+        platform::ui::Window* active =
+            platform::ui::Windows().find(platform::ui::Windows().active());
         auto step = std::move(act);
         act = [](platform::ui::Window& window) { window.dialog->cancelBrowse(); };
         step(*active);
@@ -61,8 +62,8 @@ TEST_F(FolderBrowser, ShowsTheDrivesThenTheirFoldersSorted) {
   auto chosen = browse([&](platform::ui::Window& browser) {
     EXPECT_EQ(browser.text, "Browse for Folder");
     EXPECT_EQ(windows_.child(browser.handle(), 0x3742)->text, "Select Plugin Folder!");
-    EXPECT_EQ(rows(browser), (std::vector<std::string>{"Removable disk (A:)", "Fixed disk (C:)",
-                                                       "CD-ROM (D:)"}));
+    EXPECT_EQ(rows(browser),
+              (std::vector<std::string>{"Removable disk (A:)", "Fixed disk (C:)", "CD-ROM (D:)"}));
     EXPECT_FALSE(windows_.child(browser.handle(), IDOK)->enabled);
     platform::ui::ToggleTreeItem(windows_, tree(browser), 1);
     EXPECT_EQ(rows(browser),

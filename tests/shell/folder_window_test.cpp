@@ -27,9 +27,8 @@ class FolderWindow : public testing_support::ProgramTest {
 };
 
 TEST_F(FolderWindow, OpensTitledWithTheFolderAndClosesOnWmClose) {
-  EXPECT_GT(reinterpret_cast<uintptr_t>(
-                ShellExecuteA(nullptr, nullptr, "explorer.exe", "C:\\WINDOWS\\Fonts", nullptr,
-                              SW_SHOWNORMAL)),
+  EXPECT_GT(reinterpret_cast<uintptr_t>(ShellExecuteA(
+                nullptr, nullptr, "explorer.exe", "C:\\WINDOWS\\Fonts", nullptr, SW_SHOWNORMAL)),
             32u);
   HWND fonts = FindWindowExA(nullptr, nullptr, nullptr, "fonts");
   ASSERT_NE(fonts, nullptr);
@@ -39,11 +38,11 @@ TEST_F(FolderWindow, OpensTitledWithTheFolderAndClosesOnWmClose) {
   SendMessageA(fonts, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(fonts));
   // A folder that does not exist opens nothing; other programs have no association.
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(ShellExecuteA(nullptr, nullptr, "explorer.exe",
-                                                      "c:\\NONE", nullptr, SW_SHOWNORMAL)),
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(ShellExecuteA(nullptr, nullptr, "explorer.exe", "c:\\NONE",
+                                                      nullptr, SW_SHOWNORMAL)),
             2u);
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(ShellExecuteA(nullptr, nullptr, "notepad.exe",
-                                                      "c:\\x.txt", nullptr, SW_SHOWNORMAL)),
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(ShellExecuteA(nullptr, nullptr, "notepad.exe", "c:\\x.txt",
+                                                      nullptr, SW_SHOWNORMAL)),
             31u);
   EXPECT_EQ(FindWindowExA(nullptr, nullptr, nullptr, "NONE"), nullptr);
   std::ifstream in(root_ / "transcript.txt");

@@ -16,7 +16,9 @@ namespace {
 struct Image {
   int width = 0, height = 0;
   std::vector<unsigned char> rgb;
-  const unsigned char* at(int x, int y) const { return &rgb[(size_t(y) * size_t(width) + size_t(x)) * 3]; }
+  const unsigned char* at(int x, int y) const {
+    return &rgb[(size_t(y) * size_t(width) + size_t(x)) * 3];
+  }
 };
 
 unsigned Be32(const std::string& bytes, size_t at) {
