@@ -4,28 +4,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include "platform/fs/directory_stream.h"
 #include "platform/fs/host_resolver.h"
 
 namespace platform::fs {
 namespace {
 
 char Fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-class DirectoryStream {
- public:
-  explicit DirectoryStream(const std::string& path) : dir_(opendir(path.c_str())) {}
-  ~DirectoryStream() {
-    if (dir_) closedir(dir_);
-  }
-  DirectoryStream(const DirectoryStream&) = delete;
-  DirectoryStream& operator=(const DirectoryStream&) = delete;
-  bool isOpen() const { return dir_ != nullptr; }
-  int descriptor() const { return dirfd(dir_); }
-  dirent* next() { return readdir(dir_); }
-
- private:
-  DIR* dir_;
-};
 
 // Attributes from the entry's type as the directory read reports it; only a
 // link, or an entry of unknown type, costs a look of its own.

@@ -42,6 +42,19 @@ bool WriteAll(int descriptor, const char* data, size_t size) {
   return true;
 }
 
+// Hands every chunk of the file to `take` until the end; false on an error.
+template <typename Take>
+bool ReadChunks(int descriptor, Take take) {
+  char buffer[65536];
+  for (;;) {
+    ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) return true;
+    if (!take(buffer, size_t(got))) return false;
+  }
+}
+
 std::string FolderOf(const std::string& hostPath) {
   size_t slash = hostPath.rfind('/');
   return slash == std::string::npos ? "." : hostPath.substr(0, slash);
@@ -72,15 +85,9 @@ bool ReplaceFileWith(const std::string& hostPath, const std::string& bytes) {
 bool CopyHostFile(const std::string& source, const std::string& destination) {
   Descriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
   if (in.get() < 0) return false;
-  return WriteBeside(destination, [&](int descriptor) {
-    char buffer[65536];
-    for (;;) {
-      ssize_t got = ::read(in.get(), buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got < 0) return false;
-      if (got == 0) return true;
-      if (!WriteAll(descriptor, buffer, size_t(got))) return false;
-    }
+  return WriteBeside(destination, [&](int out) {
+    return ReadChunks(in.get(),
+                      [out](const char* data, size_t size) { return WriteAll(out, data, size); });
   });
 }
 
@@ -88,14 +95,10 @@ bool ReadHostFile(const std::string& hostPath, std::string& bytes) {
   Descriptor in(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
   if (in.get() < 0) return false;
   bytes.clear();
-  char buffer[65536];
-  for (;;) {
-    ssize_t got = ::read(in.get(), buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return false;
-    if (got == 0) return true;
-    bytes.append(buffer, size_t(got));
-  }
+  return ReadChunks(in.get(), [&bytes](const char* data, size_t size) {
+    bytes.append(data, size);
+    return true;
+  });
 }
 
 }  // namespace platform::fs

@@ -11,25 +11,11 @@
 
 #include <cerrno>
 
+#include "platform/fs/directory_stream.h"
 #include "platform/profile/profile_document.h"
 
 namespace platform::fs {
 namespace {
-
-// A directory stream that closes itself.
-class DirectoryStream {
- public:
-  explicit DirectoryStream(const std::string& path) : dir_(opendir(path.c_str())) {}
-  ~DirectoryStream() {
-    if (dir_) closedir(dir_);
-  }
-  DirectoryStream(const DirectoryStream&) = delete;
-  DirectoryStream& operator=(const DirectoryStream&) = delete;
-  dirent* next() { return dir_ ? readdir(dir_) : nullptr; }
-
- private:
-  DIR* dir_;
-};
 
 // The entry of `directory` named `name` without regard to case, the
 // exact-case one first; empty when there is none.

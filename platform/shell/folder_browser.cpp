@@ -177,19 +177,6 @@ INT_PTR CALLBACK BrowserProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
   return TRUE;
 }
 
-ui::Window& AddControl(ui::WindowSystem& windows, ui::Window& dialog, ui::WindowKind kind,
-                       const char* className, int id, const std::string& text, DWORD style,
-                       ui::Rect rect) {
-  ui::Window& control = windows.create(kind, className, &dialog, nullptr);
-  control.id = id;
-  control.text = text;
-  control.style = WS_CHILD | WS_VISIBLE | style;
-  control.rect = rect;
-  control.visible = true;
-  control.font = dialog.font;
-  return control;
-}
-
 ui::Window& CreateBrowserWindow(ui::WindowSystem& windows, HWND owner, const std::string& title) {
   ui::Window& dialog =
       windows.create(ui::WindowKind::Dialog, "#32770", nullptr, ui::OwnerTopLevel(windows, owner));
@@ -207,16 +194,16 @@ ui::Window& CreateBrowserWindow(ui::WindowSystem& windows, HWND owner, const std
   dialog.rect.height = height + 2 * ui::kFrameWidth + ui::kCaptionHeight;
   dialog.rect.x = (windows.screenWidth() - dialog.rect.width) / 2;
   dialog.rect.y = (windows.screenHeight() - dialog.rect.height) / 2;
-  AddControl(windows, dialog, ui::WindowKind::Static, "STATIC", kTitleId, title,
-             SS_LEFT | SS_NOPREFIX, {12, 12, 272, 26});
-  ui::Window& tree = AddControl(windows, dialog, ui::WindowKind::TreeView, "SysTreeView32", kTreeId,
-                                "", WS_BORDER | WS_TABSTOP, {12, 44, 272, 190});
+  ui::AddChildControl(windows, dialog, ui::WindowKind::Static, "STATIC", kTitleId, title,
+                      SS_LEFT | SS_NOPREFIX, {12, 12, 272, 26});
+  ui::Window& tree = ui::AddChildControl(windows, dialog, ui::WindowKind::TreeView, "SysTreeView32",
+                                         kTreeId, "", WS_BORDER | WS_TABSTOP, {12, 44, 272, 190});
   tree.treeItems = DriveRows();
-  ui::Window& ok = AddControl(windows, dialog, ui::WindowKind::Button, "BUTTON", IDOK, "OK",
-                              WS_TABSTOP | BS_DEFPUSHBUTTON, {128, 250, 75, 23});
+  ui::Window& ok = ui::AddChildControl(windows, dialog, ui::WindowKind::Button, "BUTTON", IDOK,
+                                       "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, {128, 250, 75, 23});
   ok.enabled = false;
-  AddControl(windows, dialog, ui::WindowKind::Button, "BUTTON", IDCANCEL, "Cancel",
-             WS_TABSTOP | BS_PUSHBUTTON, {209, 250, 75, 23});
+  ui::AddChildControl(windows, dialog, ui::WindowKind::Button, "BUTTON", IDCANCEL, "Cancel",
+                      WS_TABSTOP | BS_PUSHBUTTON, {209, 250, 75, 23});
   dialog.dialog->lastFocus = tree.handle();
   return dialog;
 }

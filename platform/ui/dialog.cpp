@@ -84,6 +84,43 @@ Window* CreateDialogWindow(WindowSystem& system, const DialogTemplate& dialog, H
   return &window;
 }
 
+Window& CreateLayerDialog(WindowSystem& system, HWND owner, const std::string& caption, DWORD style,
+                          DLGPROC procedure) {
+  Window& dialog =
+      system.create(WindowKind::Dialog, "#32770", nullptr, OwnerTopLevel(system, owner));
+  dialog.style = style;
+  dialog.text = caption;
+  dialog.dialog = std::make_unique<DialogState>();
+  dialog.dialog->procedure = procedure;
+  FontInfo font;
+  font.height = -MulDiv(8, 96, 72);
+  font.face = "MS Sans Serif";
+  dialog.dialog->ownFont = system.fonts().create(font);
+  dialog.font = dialog.dialog->ownFont;
+  return dialog;
+}
+
+void PlaceCentred(WindowSystem& system, Window& window, int clientWidth, int clientHeight) {
+  bool framed = window.style & WS_CAPTION;
+  window.rect.width = clientWidth + (framed ? 2 * kFrameWidth : 0);
+  window.rect.height = clientHeight + (framed ? 2 * kFrameWidth + kCaptionHeight : 0);
+  window.rect.x = (system.screenWidth() - window.rect.width) / 2;
+  window.rect.y = (system.screenHeight() - window.rect.height) / 2;
+}
+
+Window& AddChildControl(WindowSystem& system, Window& parent, WindowKind kind,
+                        const char* className, int id, const std::string& text, DWORD style,
+                        Rect rect) {
+  Window& control = system.create(kind, className, &parent, nullptr);
+  control.id = id;
+  control.text = text;
+  control.style = WS_CHILD | WS_VISIBLE | style;
+  control.rect = rect;
+  control.visible = true;
+  control.font = parent.font;
+  return control;
+}
+
 Window* FirstTabStop(WindowSystem& system, Window& dialog) {
   for (HWND handle : dialog.children) {
     Window* control = system.find(handle);

@@ -84,18 +84,6 @@ INT_PTR CALLBACK MessageBoxProcedure(HWND window, UINT message, WPARAM wParam, L
   return TRUE;
 }
 
-Window& AddControl(WindowSystem& system, Window& box, WindowKind kind, const char* className,
-                   int id, const std::string& text, DWORD style, Rect rect) {
-  Window& control = system.create(kind, className, &box, nullptr);
-  control.id = id;
-  control.text = text;
-  control.style = WS_CHILD | WS_VISIBLE | style;
-  control.rect = rect;
-  control.visible = true;
-  control.font = box.font;
-  return control;
-}
-
 void LayOut(WindowSystem& system, Window& box, const std::string& text) {
   const auto buttons = ButtonsOf(box.dialog->buttons);
   bool hasIcon = box.dialog->icon != MessageBoxIcon::None;
@@ -114,23 +102,20 @@ void LayOut(WindowSystem& system, Window& box, const std::string& text) {
   int clientHeight = buttonsY + kButtonHeight + kMargin;
 
   if (hasIcon) {
-    AddControl(system, box, WindowKind::Static, "STATIC", kMessageIconId, "", SS_ICON,
-               Rect{kMargin, kMargin, kIconSize, kIconSize});
+    AddChildControl(system, box, WindowKind::Static, "STATIC", kMessageIconId, "", SS_ICON,
+                    Rect{kMargin, kMargin, kIconSize, kIconSize});
   }
   int textY = kMargin + (contentHeight - textHeight) / 2;
-  AddControl(system, box, WindowKind::Static, "STATIC", kMessageTextId, text, SS_LEFT | SS_NOPREFIX,
-             Rect{textX, textY, textWidth, textHeight});
+  AddChildControl(system, box, WindowKind::Static, "STATIC", kMessageTextId, text,
+                  SS_LEFT | SS_NOPREFIX, Rect{textX, textY, textWidth, textHeight});
   int x = (clientWidth - rowWidth) / 2;
   for (size_t i = 0; i < buttons.size(); ++i) {
     DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    AddControl(system, box, WindowKind::Button, "BUTTON", buttons[i].id, buttons[i].text, style,
-               Rect{x, buttonsY, kButtonWidth, kButtonHeight});
+    AddChildControl(system, box, WindowKind::Button, "BUTTON", buttons[i].id, buttons[i].text,
+                    style, Rect{x, buttonsY, kButtonWidth, kButtonHeight});
     x += kButtonWidth + kButtonGap;
   }
-  box.rect.width = clientWidth + 2 * kFrameWidth;
-  box.rect.height = clientHeight + 2 * kFrameWidth + kCaptionHeight;
-  box.rect.x = (system.screenWidth() - box.rect.width) / 2;
-  box.rect.y = (system.screenHeight() - box.rect.height) / 2;
+  PlaceCentred(system, box, clientWidth, clientHeight);
 }
 
 }  // namespace
@@ -153,19 +138,11 @@ const char* ButtonsName(UINT buttons) { return buttons == MB_YESNO ? "yesno" : "
 
 int ShowMessageBox(WindowSystem& system, HWND owner, const std::string& text,
                    const std::string& caption, UINT type) {
-  Window& box = system.create(WindowKind::Dialog, "#32770", nullptr, OwnerTopLevel(system, owner));
-  box.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER;
-  box.text = caption;
-  box.dialog = std::make_unique<DialogState>();
-  box.dialog->procedure = MessageBoxProcedure;
+  Window& box = CreateLayerDialog(
+      system, owner, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER, MessageBoxProcedure);
   box.dialog->isMessageBox = true;
   box.dialog->icon = IconOf(type);
   box.dialog->buttons = (type & MB_TYPEMASK) == MB_YESNO ? MB_YESNO : MB_OK;
-  FontInfo font;
-  font.height = -11;
-  font.face = "MS Sans Serif";
-  box.dialog->ownFont = system.fonts().create(font);
-  box.font = box.dialog->ownFont;
   LayOut(system, box, text);
   if (Window* first = FirstTabStop(system, box)) box.dialog->lastFocus = first->handle();
   Transcribe("messagebox " + automation::Transcript::quote(caption) + " " +
