@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need; skips what
-# is already there.
+# Installs the Debian packages that the build and the tests need (and, given
+# "windows", the cross compilers of the Windows build); skips what is there.
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest pkg-config
           libfltk1.3-dev zlib1g-dev fonts-dejavu-core xvfb xauth xdotool)
+# The Windows build's cross compilers: scripts/deps.sh windows
+if [ "${1:-}" = windows ]; then packages+=(mingw-w64); fi
 
 missing=()
 for package in "${packages[@]}"; do

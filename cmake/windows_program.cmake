@@ -1,0 +1,40 @@
+# The program for Windows: the same sources, the real Win32 headers through
+# platform/win32.h, and resources/setup.rc compiled unchanged.
+enable_language(RC)
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+add_compile_options(-Wall -Wextra -Werror)
+
+# The icon is converted by the host's icon_compiler, built beforehand.
+if(NOT SETUP_ICON_COMPILER)
+  message(FATAL_ERROR "SETUP_ICON_COMPILER must name the host's icon_compiler")
+endif()
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/setup.ico
+  COMMAND ${SETUP_ICON_COMPILER} ${CMAKE_SOURCE_DIR}/resources/setup_icon.txt
+          ${CMAKE_BINARY_DIR}/setup.ico
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/setup_icon.txt
+  COMMENT "Converting the icon")
+set_source_files_properties(resources/setup.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/setup.ico)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}")
+
+add_executable(setup WIN32
+  wizard/main.cpp
+  wizard/wizard.cpp
+  wizard/prompts.cpp
+  wizard/browser_page.cpp
+  wizard/setup_state.cpp
+  manifest/setup_medium.cpp
+  manifest/manifest.cpp
+  manifest/language_page.cpp
+  search/disk_search.cpp
+  search/folder_chooser.cpp
+  install/install_plan.cpp
+  install/finishing.cpp
+  resources/setup.rc)
+target_include_directories(setup PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(setup PRIVATE shell32 ole32 gdi32 user32 kernel32)
+target_link_options(setup PRIVATE -static -static-libgcc -static-libstdc++)
+set_target_properties(setup PROPERTIES OUTPUT_NAME Setup SUFFIX .EXE
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
