@@ -38,3 +38,18 @@ target_link_libraries(setup PRIVATE shell32 ole32 gdi32 user32 kernel32)
 target_link_options(setup PRIVATE -static -static-libgcc -static-libstdc++)
 set_target_properties(setup PROPERTIES OUTPUT_NAME Setup SUFFIX .EXE
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The player that drives the program's real windows from outside, for the
+# end-to-end scenarios under wine.
+add_executable(win32_player
+  tests/wine/win32_player.cpp
+  tests/wine/remote_windows.cpp
+  platform/automation/script.cpp
+  platform/ui/rc_reader.cpp
+  platform/ui/dialog_template.cpp
+  platform/profile/profile_document.cpp
+  platform/profile/code_page.cpp)
+target_include_directories(win32_player PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(win32_player PRIVATE user32 kernel32)
+target_link_options(win32_player PRIVATE -static -static-libgcc -static-libstdc++)
+set_target_properties(win32_player PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
