@@ -58,6 +58,8 @@ void ensureDrive(const fs::path& prefix, char drive) {
   }
 }
 
+}  // namespace
+
 void writeFile(const fs::path& path, const std::string& content) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << content;
@@ -87,6 +89,8 @@ void buildMachine(const ScenarioFile& file, const Scenario& scenario, const fs::
   for (const SetupItem& item : file.setup) applySetup(prefix, item);
   for (const SetupItem& item : scenario.setup) applySetup(prefix, item);
 }
+
+namespace {
 
 // Hard links keep the run cheap; a copy serves across file systems.
 fs::path placeProgram(const ScenarioFile& file, const fs::path& program, const fs::path& prefix) {
@@ -330,12 +334,16 @@ std::string describeStatus(int status) {
   return "wait status " + std::to_string(status);
 }
 
+}  // namespace
+
 void checkExit(const Scenario& scenario, int status, const std::string& err,
                std::vector<std::string>& failures) {
   if (WIFEXITED(status) && WEXITSTATUS(status) == scenario.exitStatus) return;
   failures.push_back("exit status: expected " + std::to_string(scenario.exitStatus) + ", found " +
                      describeStatus(status) + "\nstderr:\n" + excerpt(err));
 }
+
+namespace {
 
 void checkTranscript(const Scenario& scenario, const RunFiles& files,
                      std::vector<std::string>& failures) {
@@ -356,8 +364,9 @@ void checkStderr(const Scenario& scenario, const std::string& err,
   failures.push_back("stderr lacks:\n" + missing + "stderr was:\n" + excerpt(err));
 }
 
-void checkFile(const FileCheck& check, const fs::path& prefix, std::vector<std::string>& failures) {
-  fs::path host = hostPath(prefix, check.path);
+}  // namespace
+
+void checkFile(const FileCheck& check, const fs::path& host, std::vector<std::string>& failures) {
   std::string name = "file " + check.path.text;
   if (!check.mustExist) {
     if (fs::exists(fs::symlink_status(host))) failures.push_back(name + ": exists, expected none");
@@ -372,13 +381,17 @@ void checkFile(const FileCheck& check, const fs::path& prefix, std::vector<std::
   failures.push_back(name + " differs (- expected, + found):\n" + lineDiff(expected, found));
 }
 
+namespace {
+
 std::vector<std::string> checkOutcome(const Scenario& scenario, const RunFiles& files, int status) {
   std::string err = readFile(files.err).value_or("");
   std::vector<std::string> failures;
   checkExit(scenario, status, err, failures);
   checkTranscript(scenario, files, failures);
   checkStderr(scenario, err, failures);
-  for (const FileCheck& check : scenario.files) checkFile(check, files.prefix, failures);
+  for (const FileCheck& check : scenario.files) {
+    checkFile(check, hostPath(files.prefix, check.path), failures);
+  }
   return failures;
 }
 

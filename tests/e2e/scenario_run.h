@@ -20,6 +20,16 @@ struct RunOptions {
 std::filesystem::path runFolder(const RunOptions& options, const std::string& fileStem,
                                 const std::string& scenarioName);
 
+// Pieces that runs on another platform share: the machine's folders as the
+// layer takes them, and the checks of the exit status and the files left.
+void writeFile(const std::filesystem::path& path, const std::string& content);
+void buildMachine(const ScenarioFile& file, const Scenario& scenario,
+                  const std::filesystem::path& prefix);
+void checkExit(const Scenario& scenario, int status, const std::string& err,
+               std::vector<std::string>& failures);
+void checkFile(const FileCheck& check, const std::filesystem::path& host,
+               std::vector<std::string>& failures);
+
 // Returns one message per failed check; empty means the scenario passed.
 std::vector<std::string> runScenario(const ScenarioFile& file, const std::string& fileStem,
                                      const Scenario& scenario, const RunOptions& options);

@@ -14,6 +14,7 @@
 
 #include "tests/e2e/scenario_file.h"
 #include "tests/e2e/scenario_run.h"
+#include "tests/e2e/wine_run.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -23,6 +24,14 @@ namespace fs = std::filesystem;
 #define SCENARIO_DEFAULT_PROGRAM ""
 #define SCENARIO_DEFAULT_SCENARIOS ""
 #define SCENARIO_DEFAULT_WORK ""
+#endif
+
+// Built with SCENARIO_ON_WINE, the runner plays every scenario on real Win32
+// instead: the Windows build under wine, driven by the Win32 player.
+#ifndef SCENARIO_ON_WINE
+#define SCENARIO_ON_WINE 0
+#define SCENARIO_WINE_PLAYER ""
+#define SCENARIO_RESOURCES ""
 #endif
 
 struct RunnerArgs {
@@ -89,6 +98,15 @@ void registerMalformed(const std::string& suite, const fs::path& path, int line,
 void runOne(const e2e::ScenarioFile& file, const fs::path& path, const e2e::Scenario& scenario,
             const e2e::RunOptions& options) {
   std::string stem = path.stem().string();
+  if (SCENARIO_ON_WINE) {
+    std::string reason = e2e::LayerOnlyReason(file, scenario);
+    if (!reason.empty()) GTEST_SKIP() << "on the layer only: " << reason;
+    e2e::WineOptions wine{options.program, SCENARIO_WINE_PLAYER, SCENARIO_RESOURCES, options.work};
+    for (const std::string& failure : e2e::runScenarioOnWine(file, stem, scenario, wine)) {
+      ADD_FAILURE_AT(path.c_str(), scenario.line) << failure;
+    }
+    return;
+  }
   SCOPED_TRACE("run folder: " + e2e::runFolder(options, stem, scenario.name).string());
   for (const std::string& failure : e2e::runScenario(file, stem, scenario, options)) {
     ADD_FAILURE_AT(path.c_str(), scenario.line) << failure;

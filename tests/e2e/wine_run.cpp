@@ -1,0 +1,251 @@
+#include "tests/e2e/wine_run.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "tests/e2e/scenario_run.h"
+
+namespace e2e {
+namespace fs = std::filesystem;
+namespace {
+
+const char* const kWine = "/usr/lib/wine/wine64";
+const char* const kWineServer = "/usr/lib/wine/wineserver64";
+
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Wine sees the host's root as drive z:.
+std::string WinePath(const fs::path& host) {
+  std::string path = "Z:" + fs::absolute(host).string();
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+int Shell(const std::string& command) {
+  int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string WineEnvironment(const fs::path& prefix) {
+  return "WINEPREFIX=" + Quote(prefix.string()) +
+         " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' ";
+}
+
+std::string Lowered(std::string text) {
+  for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The host entry of a virtual path on wine's own c:, matching each
+// component without regard to case; missing ones keep the case given.
+fs::path OnWineDriveC(const fs::path& driveC, const std::vector<std::string>& parts) {
+  fs::path host = driveC;
+  for (const std::string& part : parts) {
+    fs::path found = host / part;
+    if (fs::is_directory(host)) {
+      for (const fs::directory_entry& entry : fs::directory_iterator(host)) {
+        if (Lowered(entry.path().filename().string()) == Lowered(part)) found = entry.path();
+      }
+    }
+    host = found;
+  }
+  return host;
+}
+
+// Copies the layer's drive c: into wine's, folder by folder.
+void MergeDriveC(const fs::path& from, const fs::path& driveC,
+                 std::vector<std::string> parts = {}) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
+    std::vector<std::string> inner = parts;
+    inner.push_back(entry.path().filename().string());
+    fs::path target = OnWineDriveC(driveC, inner);
+    if (entry.is_directory()) {
+      fs::create_directories(target);
+      MergeDriveC(entry.path(), driveC, inner);
+    } else {
+      fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+    }
+  }
+}
+
+// The program's path as the shell starts it: an upper-case drive letter.
+std::string ShellPath(const VirtualPath& path) {
+  std::string text =
+      std::string(1, char(std::toupper(static_cast<unsigned char>(path.drive)))) + ":";
+  for (const std::string& part : path.parts) text += "\\" + part;
+  return text;
+}
+
+// A booted prefix, made once: no window manager stalls, no crash dialog.
+bool EnsureTemplate(const fs::path& prefix, std::string& error) {
+  if (fs::exists(prefix / "system.reg")) return true;
+  fs::remove_all(prefix);
+  fs::create_directories(prefix.parent_path());
+  std::string env = WineEnvironment(prefix);
+  std::string reg = std::string(" ") + kWine + " reg add ";
+  if (Shell(env + kWine + " wineboot -i > /dev/null 2>&1") != 0 ||
+      Shell(env + reg +
+            "'HKCU\\Software\\Wine\\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1") !=
+          0 ||
+      Shell(env + reg +
+            "'HKCU\\Software\\Wine\\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f > /dev/null "
+            "2>&1") != 0) {
+    error = "cannot boot a wine prefix in " + prefix.string();
+    return false;
+  }
+  Shell(env + kWineServer + " -w");
+  return true;
+}
+
+// A prefix of the template's files: hard links for what wine only reads, copies of what it
+// writes (the registry, the Windows directory's .ini files).
+void CopyTemplate(const fs::path& from, const fs::path& to) {
+  fs::remove_all(to);
+  fs::copy(from, to,
+           fs::copy_options::recursive | fs::copy_options::create_hard_links |
+               fs::copy_options::copy_symlinks);
+  auto unshare = [](const fs::path& file) {
+    fs::path copy = file.string() + ".copy";
+    fs::copy_file(file, copy);
+    fs::rename(copy, file);
+  };
+  for (const fs::directory_entry& entry : fs::directory_iterator(to)) {
+    if (entry.path().extension() == ".reg") unshare(entry.path());
+  }
+  for (const fs::directory_entry& entry : fs::directory_iterator(to / "drive_c" / "windows")) {
+    if (entry.is_regular_file() && entry.path().extension() == ".ini") unshare(entry.path());
+  }
+}
+
+std::string DriveTypeOf(const std::string& machine, char letter) {
+  std::istringstream lines(machine);
+  std::string line;
+  bool inDrives = false;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line[0] == '[') inDrives = Lowered(line) == "[drives]";
+    if (inDrives && line.size() > 2 && std::tolower(line[0]) == letter && line[1] == '=') {
+      return Lowered(line.substr(2));
+    }
+  }
+  return "fixed";
+}
+
+// Our drives in the wine prefix, with their types; wine's z: (the host's
+// root) becomes a CD-ROM so that the search passes it over.
+void MapDrives(const fs::path& layerPrefix, const fs::path& winePrefix,
+               const std::string& machine) {
+  std::string reg = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n\"z:\"=\"cdrom\"\n";
+  for (const fs::directory_entry& entry : fs::directory_iterator(layerPrefix / "dosdevices")) {
+    std::string name = entry.path().filename().string();
+    char letter = name[0];
+    fs::path drive = fs::canonical(entry.path());
+    if (letter == 'c') {
+      MergeDriveC(drive, winePrefix / "drive_c");
+    } else {
+      fs::path link = winePrefix / "dosdevices" / name;
+      fs::remove(link);
+      fs::create_directory_symlink(drive, link);
+    }
+    std::string type = DriveTypeOf(machine, letter);
+    reg +=
+        "\"" + std::string(1, letter) + ":\"=\"" + (type == "removable" ? "floppy" : type) + "\"\n";
+  }
+  writeFile(winePrefix / "drives.reg", reg);
+  Shell(WineEnvironment(winePrefix) + kWine + " regedit /S " +
+        Quote(WinePath(winePrefix / "drives.reg")) + " > /dev/null 2>&1");
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool Mentions(const std::string& text, const std::string& word) {
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream words(line);
+    std::string first;
+    words >> first;
+    if (first == word) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string LayerOnlyReason(const ScenarioFile& file, const Scenario& scenario) {
+  std::string machine = Lowered(scenario.machine.value_or(file.machine.value_or("")));
+  if (!file.program) return "the program is not on the machine";
+  if (machine.find("[faults]") != std::string::npos) return "faults are the layer's own";
+  if (machine.find("[display]") != std::string::npos) return "the screen size is the layer's own";
+  if (machine.find("windows=") != std::string::npos) return "wine's Windows directory is fixed";
+  if (!scenario.env.empty()) return "it sets the layer's environment";
+  for (const char* verb : {"eject", "browse", "browser"}) {
+    if (Mentions(scenario.script, verb)) return std::string(verb) + " is not played from outside";
+  }
+  for (const char* verb : {"expect-rect", "expect-window"}) {
+    if (Mentions(scenario.script, verb)) return "geometry is the layer's own dialog units";
+  }
+  return "";
+}
+
+std::vector<std::string> runScenarioOnWine(const ScenarioFile& file, const std::string& fileStem,
+                                           const Scenario& scenario, const WineOptions& options) {
+  fs::path root = fs::absolute(options.work) / fileStem / scenario.name;
+  fs::path layerPrefix = root / "machine", winePrefix = root / "wine";
+  std::string error;
+  try {
+    if (!EnsureTemplate(fs::absolute(options.work) / "template", error)) return {error};
+    fs::remove_all(root);
+    fs::create_directories(root);
+    buildMachine(file, scenario, layerPrefix);
+    CopyTemplate(fs::absolute(options.work) / "template", winePrefix);
+    MapDrives(layerPrefix, winePrefix, scenario.machine.value_or(file.machine.value_or("")));
+    fs::path programHost = file.program->drive == 'c'
+                               ? OnWineDriveC(winePrefix / "drive_c", file.program->parts)
+                               : layerPrefix / ("drive_" + std::string(1, file.program->drive));
+    for (const std::string& part : file.program->parts) {
+      if (file.program->drive != 'c') programHost /= part;
+    }
+    fs::create_directories(programHost.parent_path());
+    fs::copy_file(options.program, programHost, fs::copy_options::overwrite_existing);
+    writeFile(root / "script.txt", scenario.script);
+  } catch (const std::exception& fault) {
+    return {std::string("cannot set up the wine run: ") + fault.what()};
+  }
+  std::string command =
+      WineEnvironment(winePrefix) + "timeout -s KILL " + std::to_string(options.timeoutSeconds) +
+      " " + kWine + " " + Quote(WinePath(options.player)) + " " +
+      Quote(WinePath(options.resources)) + " " + Quote(WinePath(root / "script.txt")) + " " +
+      Quote(ShellPath(*file.program)) + " > " + Quote((root / "stdout.txt").string()) + " 2> " +
+      Quote((root / "stderr.txt").string());
+  int status = std::system(command.c_str());
+  Shell(WineEnvironment(winePrefix) + kWineServer + " -k > /dev/null 2>&1");
+  std::vector<std::string> failures;
+  checkExit(scenario, status, ReadAll(root / "stderr.txt"), failures);
+  for (const FileCheck& check : scenario.files) {
+    fs::path host = check.path.drive == 'c'
+                        ? OnWineDriveC(winePrefix / "drive_c", check.path.parts)
+                        : layerPrefix / ("drive_" + std::string(1, check.path.drive));
+    for (const std::string& part : check.path.parts) {
+      if (check.path.drive != 'c') host /= part;
+    }
+    checkFile(check, host, failures);
+  }
+  return failures;
+}
+
+}  // namespace e2e
