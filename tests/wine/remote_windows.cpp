@@ -29,9 +29,17 @@ std::vector<HWND> TopLevels(DWORD process) {
 
 }  // namespace
 
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result)) {
+    return 0;
+  }
+  return LRESULT(result);
+}
+
 std::string TextOf(HWND window) {
   char text[4096] = "";
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  Ask(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
 }
 

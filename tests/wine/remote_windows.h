@@ -29,6 +29,9 @@ class RemoteWindows {
   const platform::ui::ResourceTable& templates_;
 };
 
+// A message sent to a window of the other process, given up after 2 s so
+// that a busy program never holds the player.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // A window's text, asked of its own process.
 std::string TextOf(HWND window);
 std::string ClassOf(HWND window);

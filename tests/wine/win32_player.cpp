@@ -21,6 +21,7 @@ namespace {
 constexpr DWORD kPatience = 10000;  // ms an expectation may take to come true
 constexpr DWORD kPoll = 50;
 constexpr DWORD kSettle = 3000;  // ms the program may take to end after the last line
+constexpr DWORD kBusy = 120000;  // ms the program may work before it waits for the user
 
 using platform::automation::Command;
 
@@ -79,6 +80,9 @@ bool IsAction(const Command& command) {
 int Player::play(platform::automation::Script& script) {
   std::string error;
   while (std::optional<Command> command = script.next(error)) {
+    // A line acts when the program waits for the user, as on the layer: not
+    // while it works inside a message (the search, the installation).
+    WaitForInputIdle(process_.hProcess, kBusy);
     DWORD code = 0;
     std::string expected, found;
     bool done = false;
@@ -143,7 +147,7 @@ const char* IconName(HWND box) {
   HWND icon = nullptr;
   EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&icon));
   if (!icon) return "none";
-  HICON shown = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
+  HICON shown = reinterpret_cast<HICON>(Ask(icon, STM_GETICON, 0, 0));
   if (shown == LoadIcon(nullptr, IDI_QUESTION)) return "question";
   if (shown == LoadIcon(nullptr, IDI_EXCLAMATION)) return "exclamation";
   if (shown == LoadIcon(nullptr, IDI_ASTERISK)) return "information";
@@ -199,7 +203,7 @@ bool Player::holds(const Command& command, std::string& expected, std::string& f
   }
   if (command.verb == "expect-checked") {
     expected = "control " + args[0].text + " checked " + args[1].text;
-    LRESULT state = SendMessageA(target, BM_GETCHECK, 0, 0);
+    LRESULT state = Ask(target, BM_GETCHECK, 0, 0);
     found = "checked " + std::to_string(state);
     return state == std::atoi(args[1].text.c_str());
   }
@@ -207,10 +211,10 @@ bool Player::holds(const Command& command, std::string& expected, std::string& f
     std::string want, have;
     for (size_t i = 1; i < args.size(); ++i)
       want += (want.empty() ? "" : " ") + Quoted(args[i].text);
-    int count = int(SendMessageA(target, LB_GETCOUNT, 0, 0));
+    int count = int(Ask(target, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       char item[1024] = "";
-      SendMessageA(target, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(item));
+      Ask(target, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(item));
       have += (have.empty() ? "" : " ") + Quoted(item);
     }
     expected = "list " + (want.empty() ? "no items" : want);
@@ -219,7 +223,7 @@ bool Player::holds(const Command& command, std::string& expected, std::string& f
   }
   if (command.verb == "expect-selected") {
     expected = "control " + args[0].text + " selected " + args[1].text;
-    LRESULT selected = SendMessageA(target, LB_GETCURSEL, 0, 0);
+    LRESULT selected = Ask(target, LB_GETCURSEL, 0, 0);
     found = "selected " + std::to_string(selected);
     return selected == std::atoi(args[1].text.c_str());
   }
@@ -313,14 +317,14 @@ bool Player::act(const Command& command, std::string& expected, std::string& fou
   }
   if (command.verb == "select") {
     int index = std::atoi(args[1].text.c_str());
-    if (index < 0 || index >= int(SendMessageA(target, LB_GETCOUNT, 0, 0))) return false;
-    SendMessageA(target, LB_SETCURSEL, WPARAM(index), 0);
+    if (index < 0 || index >= int(Ask(target, LB_GETCOUNT, 0, 0))) return false;
+    Ask(target, LB_SETCURSEL, WPARAM(index), 0);
     PostMessageA(GetParent(target), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(target));
     return true;
   }
   if (command.verb == "type") {
-    SendMessageA(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1].text.c_str()));
+    Ask(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1].text.c_str()));
     return true;
   }
   return false;
