@@ -230,8 +230,16 @@ void Painter::control(const ui::Window& control, int x, int y) const {
 void Painter::pushButton(const ui::Window& button, int x, int y) const {
   int w = button.rect.width, h = button.rect.height;
   const ui::Window* dialog = DialogOf(button);
-  bool isDefault = dialog && ui::DefaultButton(const_cast<ui::WindowSystem&>(windows_),
-                                               const_cast<ui::Window&>(*dialog)) == &button;
+  // The button Enter would click; a BS_DEFPUSHBUTTON shows its border while
+  // no other push button has the focus.
+  ui::Window* enterButton =
+      dialog ? ui::DefaultButton(const_cast<ui::WindowSystem&>(windows_),
+                                 const_cast<ui::Window&>(*dialog))
+             : nullptr;
+  const ui::Window* focused = windows_.find(windows_.focus());
+  bool focusOnPush = focused && focused->parent == dialog && focused->isPushButton();
+  bool isDefault = enterButton == &button ||
+                   (!focusOnPush && button.buttonType() == BS_DEFPUSHBUTTON);
   bool pressed = view_.pressed == button.handle();
   fl_color(kFace);
   fl_rectf(x, y, w, h);

@@ -205,6 +205,7 @@ ui::Window& CreateBrowserWindow(ui::WindowSystem& windows, HWND owner, const std
   ui::AddChildControl(windows, dialog, ui::WindowKind::Button, "BUTTON", IDCANCEL, "Cancel",
                       WS_TABSTOP | BS_PUSHBUTTON, {209, 250, 75, 23});
   dialog.dialog->lastFocus = tree.handle();
+  dialog.dialog->defaultId = IDOK;
   return dialog;
 }
 

@@ -80,6 +80,9 @@ Window* CreateDialogWindow(WindowSystem& system, const DialogTemplate& dialog, H
       system.destroy(window.handle());
       return nullptr;
     }
+    bool isDefault = KindOfClass(control.className) == WindowKind::Button &&
+                     (control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    if (isDefault && window.dialog->defaultId == 0) window.dialog->defaultId = control.id;
   }
   return &window;
 }

@@ -98,14 +98,9 @@ void MoveCaret(WindowSystem& system, Window& edit, Key key) {
 Window* DefaultButton(WindowSystem& system, Window& dialog) {
   Window* focused = system.find(system.focus());
   if (focused && focused->parent == &dialog && focused->isPushButton()) return focused;
-  for (HWND handle : dialog.children) {
-    Window* control = system.find(handle);
-    if (control && control->visible && control->kind() == WindowKind::Button &&
-        control->buttonType() == BS_DEFPUSHBUTTON) {
-      return control;
-    }
-  }
-  return nullptr;
+  if (!dialog.dialog || dialog.dialog->defaultId == 0) return nullptr;
+  Window* button = system.child(dialog.handle(), dialog.dialog->defaultId);
+  return button && button->visible && button->isPushButton() ? button : nullptr;
 }
 
 void PressKey(WindowSystem& system, Key key) {

@@ -144,7 +144,10 @@ int ShowMessageBox(WindowSystem& system, HWND owner, const std::string& text,
   box.dialog->icon = IconOf(type);
   box.dialog->buttons = (type & MB_TYPEMASK) == MB_YESNO ? MB_YESNO : MB_OK;
   LayOut(system, box, text);
-  if (Window* first = FirstTabStop(system, box)) box.dialog->lastFocus = first->handle();
+  if (Window* first = FirstTabStop(system, box)) {
+    box.dialog->lastFocus = first->handle();
+    box.dialog->defaultId = first->id;
+  }
   Transcribe("messagebox " + automation::Transcript::quote(caption) + " " +
              automation::Transcript::quote(text) + " " + IconName(box.dialog->icon) + " " +
              ButtonsName(box.dialog->buttons));

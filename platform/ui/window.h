@@ -37,6 +37,9 @@ struct DialogState {
   bool ended = false;
   INT_PTR result = 0;
   HWND lastFocus = nullptr;  // focus to restore when the dialog is activated again
+  // The default push button's identifier, from the template's first
+  // BS_DEFPUSHBUTTON; buttons created later do not change it. 0: none.
+  int defaultId = 0;
   HFONT ownFont = nullptr;   // the template's font, released with the dialog
   bool isMessageBox = false;
   MessageBoxIcon icon = MessageBoxIcon::None;

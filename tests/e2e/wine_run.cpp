@@ -163,6 +163,9 @@ void MapDrives(const fs::path& layerPrefix, const fs::path& winePrefix,
   writeFile(winePrefix / "drives.reg", reg);
   Shell(WineEnvironment(winePrefix) + kWine + " regedit /S " +
         Quote(WinePath(winePrefix / "drives.reg")) + " > /dev/null 2>&1");
+  // The drives' types are read when wine's services start: they start again.
+  Shell(WineEnvironment(winePrefix) + kWineServer + " -k > /dev/null 2>&1; " +
+        WineEnvironment(winePrefix) + kWineServer + " -w");
 }
 
 std::string ReadAll(const fs::path& path) {

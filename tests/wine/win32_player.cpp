@@ -19,6 +19,9 @@ namespace wine_player {
 namespace {
 
 constexpr DWORD kPatience = 10000;  // ms an expectation may take to come true
+// ms a window may take to come up: the program may work long before it (the
+// search, the installation), and longest the first time in a new prefix.
+constexpr DWORD kWindowPatience = 90000;
 constexpr DWORD kPoll = 50;
 constexpr DWORD kSettle = 3000;  // ms the program may take to end after the last line
 constexpr DWORD kBusy = 120000;  // ms the program may work before it waits for the user
@@ -90,7 +93,8 @@ int Player::play(platform::automation::Script& script) {
       if (exited(code)) return int(code);
       done = IsAction(*command) ? act(*command, expected, found) : holds(*command, expected, found);
       if (done) break;
-      if (waited >= kPatience) {
+      bool awaitsWindow = command->verb == "dialog" || command->verb == "messagebox";
+      if (waited >= (awaitsWindow ? kWindowPatience : kPatience)) {
         std::fprintf(stderr, "script line %d: expected %s, found %s\n", command->line,
                      expected.c_str(), found.c_str());
         TerminateProcess(process_.hProcess, 125);
@@ -324,7 +328,13 @@ bool Player::act(const Command& command, std::string& expected, std::string& fou
     return true;
   }
   if (command.verb == "type") {
+    // A click into the box first, as the layer's typing does; the caret ends
+    // after the text.
+    Ask(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    Ask(target, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     Ask(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1].text.c_str()));
+    WPARAM end = WPARAM(args[1].text.size());
+    Ask(target, EM_SETSEL, end, LPARAM(end));
     return true;
   }
   return false;
