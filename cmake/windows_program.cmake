@@ -19,20 +19,8 @@ add_custom_command(
 set_source_files_properties(resources/setup.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/setup.ico)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}")
 
-add_executable(setup WIN32
-  wizard/main.cpp
-  wizard/wizard.cpp
-  wizard/prompts.cpp
-  wizard/browser_page.cpp
-  wizard/setup_state.cpp
-  manifest/setup_medium.cpp
-  manifest/manifest.cpp
-  manifest/language_page.cpp
-  search/disk_search.cpp
-  search/folder_chooser.cpp
-  install/install_plan.cpp
-  install/finishing.cpp
-  resources/setup.rc)
+include(${CMAKE_CURRENT_LIST_DIR}/program_sources.cmake)
+add_executable(setup WIN32 wizard/main.cpp ${PROGRAM_SOURCES} resources/setup.rc)
 target_include_directories(setup PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(setup PRIVATE shell32 ole32 gdi32 user32 kernel32)
 target_link_options(setup PRIVATE -static -static-libgcc -static-libstdc++)
@@ -45,6 +33,7 @@ add_executable(win32_player
   tests/wine/win32_player.cpp
   tests/wine/remote_windows.cpp
   platform/automation/script.cpp
+  platform/automation/transcript.cpp
   platform/ui/rc_reader.cpp
   platform/ui/dialog_template.cpp
   platform/profile/profile_document.cpp

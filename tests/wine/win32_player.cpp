@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/automation/script.h"
+#include "platform/automation/transcript.h"
 #include "platform/profile/profile_document.h"
 #include "platform/ui/rc_reader.h"
 #include "tests/wine/remote_windows.h"
@@ -36,18 +37,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 std::string Quoted(const std::string& text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (c == '\n') {
-      quoted += "\\n";
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
+  return platform::automation::Transcript::quote(text);
 }
 
 class Player {
