@@ -124,6 +124,15 @@ void CopyTemplate(const fs::path& from, const fs::path& to) {
   for (const fs::directory_entry& entry : fs::directory_iterator(to / "drive_c" / "windows")) {
     if (entry.is_regular_file() && entry.path().extension() == ".ini") unshare(entry.path());
   }
+  // Wine brings browsers of its own; a scenario's machine has only its own.
+  std::vector<fs::path> browsers;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(to / "drive_c")) {
+    std::string name = Lowered(entry.path().filename().string());
+    if (entry.is_regular_file() && (name == "iexplore.exe" || name == "netscape.exe")) {
+      browsers.push_back(entry.path());
+    }
+  }
+  for (const fs::path& browser : browsers) fs::remove(browser);
 }
 
 std::string DriveTypeOf(const std::string& machine, char letter) {

@@ -114,6 +114,18 @@ HWND Player::control(const std::string& reference, std::string& found) {
   return window;
 }
 
+// A list item's text. Across processes the text arrives as UTF-16, so it is
+// asked for that way and turned back into the program's code page.
+std::string ListItem(HWND list, int index) {
+  wchar_t wide[1024] = L"";
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(wide),
+                      SMTO_ABORTIFHUNG, 2000, &length);
+  char text[2048] = "";
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  return text;
+}
+
 std::string RectText(const RECT& rect) {
   return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
          std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top);
@@ -207,9 +219,7 @@ bool Player::holds(const Command& command, std::string& expected, std::string& f
       want += (want.empty() ? "" : " ") + Quoted(args[i].text);
     int count = int(Ask(target, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-      char item[1024] = "";
-      Ask(target, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(item));
-      have += (have.empty() ? "" : " ") + Quoted(item);
+      have += (have.empty() ? "" : " ") + Quoted(ListItem(target, i));
     }
     expected = "list " + (want.empty() ? "no items" : want);
     found = "list " + (have.empty() ? "no items" : have);
