@@ -32,6 +32,15 @@ struct Runtime {
 
 Runtime& TheRuntime();
 
+[[noreturn]] void StopUnset(const char* name);
+
+// A part of the runtime that must have been set up before the program uses it.
+template <typename Part>
+Part& Required(Part* part, const char* name) {
+  if (!part) StopUnset(name);
+  return *part;
+}
+
 // Appends a line to the transcript, when there is one.
 void Transcribe(const std::string& line);
 void SetLastErrorCode(DWORD error);

@@ -8,20 +8,6 @@
 #include "platform/ui/message_box.h"
 
 namespace platform::automation {
-namespace {
-
-const char* const kActions[] = {"click",  "select", "type",  "key",       "close",
-                                "answer", "browse", "eject", "screenshot"};
-
-}  // namespace
-
-bool IsAction(const Command& command) {
-  for (const char* verb : kActions) {
-    if (command.verb == verb) return true;
-  }
-  return false;
-}
-
 void Player::onIdle() {
   for (;;) {
     std::string error;

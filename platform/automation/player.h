@@ -41,7 +41,4 @@ class Player final : public ui::InputSource {
 // The text of a message box.
 std::string MessageText(const ui::WindowSystem& windows, const ui::Window& box);
 
-// Whether the command changes anything (an action) or only looks (an expectation).
-bool IsAction(const Command& command);
-
 }  // namespace platform::automation

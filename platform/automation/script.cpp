@@ -111,6 +111,14 @@ bool ReadString(const std::string& text, size_t& at, std::string& out, std::stri
 
 }  // namespace
 
+bool IsAction(const Command& command) {
+  for (const char* verb :
+       {"click", "select", "type", "key", "close", "answer", "browse", "eject", "screenshot"}) {
+    if (command.verb == verb) return true;
+  }
+  return false;
+}
+
 bool ParseLine(const std::string& raw, int line, std::optional<Command>& command,
                std::string& error) {
   command.reset();

@@ -20,6 +20,9 @@ struct Command {
   std::vector<Argument> arguments;
 };
 
+// Whether the command changes anything (an action) or only looks (an expectation).
+bool IsAction(const Command& command);
+
 // Parses one line; an empty or comment line gives no command. On a syntax
 // error returns false with the reason.
 bool ParseLine(const std::string& text, int line, std::optional<Command>& command,

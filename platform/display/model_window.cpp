@@ -130,14 +130,14 @@ void ModelWindow::press(ui::Window& window) {
   }
   if (windows.active() != handle_) windows.activate(handle_);
   int x = Fl::event_x(), y = Fl::event_y();
-  if (y < ClientTop(window)) {
+  if (y < window.clientTop()) {
     closing_ = inCloseBox(window, x, y);
     dragging_ = !closing_ && (window.style & WS_CAPTION);
     dragX_ = Fl::event_x_root() - window.rect.x;
     dragY_ = Fl::event_y_root() - window.rect.y;
     return;
   }
-  int clientX = x - ClientLeft(window), clientY = y - ClientTop(window);
+  int clientX = x - window.clientLeft(), clientY = y - window.clientTop();
   if (ui::Window* control = controlAt(window, clientX, clientY)) {
     pressClient(*control, clientX - control->rect.x, clientY - control->rect.y);
   }
@@ -208,13 +208,13 @@ void ModelWindow::release(ui::Window& window) {
   ui::Window* button = windows.find(pressed);
   if (!button) return;
   redraw();
-  int clientX = x - ClientLeft(window), clientY = y - ClientTop(window);
+  int clientX = x - window.clientLeft(), clientY = y - window.clientTop();
   if (Contains(button->rect, clientX, clientY)) ui::ClickControl(windows, *button);
 }
 
 // The wheel scrolls the list, tree or multi-line edit under the mouse.
 void ModelWindow::wheel(ui::Window& window) {
-  int clientX = Fl::event_x() - ClientLeft(window), clientY = Fl::event_y() - ClientTop(window);
+  int clientX = Fl::event_x() - window.clientLeft(), clientY = Fl::event_y() - window.clientTop();
   ui::Window* control = controlAt(window, clientX, clientY);
   if (!control) return;
   int step = Fl::event_dy() != 0 ? Fl::event_dy() * 3 : 3;

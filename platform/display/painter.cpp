@@ -109,14 +109,6 @@ const ui::Window* DialogOf(const ui::Window& control) { return control.parent; }
 
 }  // namespace
 
-int ClientLeft(const ui::Window& window) {
-  return (window.style & WS_CAPTION) ? ui::kFrameWidth : 0;
-}
-
-int ClientTop(const ui::Window& window) {
-  return (window.style & WS_CAPTION) ? ui::kFrameWidth + ui::kCaptionHeight : 0;
-}
-
 // Negative heights are character heights, positive ones cell heights; a
 // control without a font of its own shows the system font, bold.
 void UseFont(const ui::WindowSystem& windows, const ui::Window& window) {
@@ -148,7 +140,7 @@ void Painter::paint(const ui::Window& window, int x, int y) const {
     frame(window, x, y);
     caption(window, x, y);
   }
-  int clientX = x + ClientLeft(window), clientY = y + ClientTop(window);
+  int clientX = x + window.clientLeft(), clientY = y + window.clientTop();
   fl_push_clip(clientX, clientY, window.clientWidth(), window.clientHeight());
   // Group boxes first, so that what lies in them is drawn over their frame.
   for (int pass = 0; pass < 2; ++pass) {
@@ -232,14 +224,13 @@ void Painter::pushButton(const ui::Window& button, int x, int y) const {
   const ui::Window* dialog = DialogOf(button);
   // The button Enter would click; a BS_DEFPUSHBUTTON shows its border while
   // no other push button has the focus.
-  ui::Window* enterButton =
-      dialog ? ui::DefaultButton(const_cast<ui::WindowSystem&>(windows_),
-                                 const_cast<ui::Window&>(*dialog))
-             : nullptr;
+  ui::Window* enterButton = dialog ? ui::DefaultButton(const_cast<ui::WindowSystem&>(windows_),
+                                                       const_cast<ui::Window&>(*dialog))
+                                   : nullptr;
   const ui::Window* focused = windows_.find(windows_.focus());
   bool focusOnPush = focused && focused->parent == dialog && focused->isPushButton();
-  bool isDefault = enterButton == &button ||
-                   (!focusOnPush && button.buttonType() == BS_DEFPUSHBUTTON);
+  bool isDefault =
+      enterButton == &button || (!focusOnPush && button.buttonType() == BS_DEFPUSHBUTTON);
   bool pressed = view_.pressed == button.handle();
   fl_color(kFace);
   fl_rectf(x, y, w, h);

@@ -53,10 +53,6 @@ class Painter {
   const ViewState& view_;
 };
 
-// The position of a top-level window's client area within its outer rectangle.
-int ClientLeft(const ui::Window& window);
-int ClientTop(const ui::Window& window);
-
 // The FLTK font and size for a window's font.
 void UseFont(const ui::WindowSystem& windows, const ui::Window& window);
 

@@ -28,14 +28,7 @@ class FileSystem::OpenFile {
   int descriptor_;
 };
 
-FileSystem& Files() {
-  FileSystem* files = TheRuntime().files;
-  if (!files) {
-    std::fputs("setup: the file system was used before it was set up\n", stderr);
-    std::abort();
-  }
-  return *files;
-}
+FileSystem& Files() { return Required(TheRuntime().files, "file system"); }
 
 void SetFiles(FileSystem* files) { TheRuntime().files = files; }
 

@@ -179,21 +179,9 @@ INT_PTR CALLBACK BrowserProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 ui::Window& CreateBrowserWindow(ui::WindowSystem& windows, HWND owner, const std::string& title) {
   ui::Window& dialog =
-      windows.create(ui::WindowKind::Dialog, "#32770", nullptr, ui::OwnerTopLevel(windows, owner));
-  dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER;
-  dialog.text = "Browse for Folder";
-  dialog.dialog = std::make_unique<ui::DialogState>();
-  dialog.dialog->procedure = BrowserProcedure;
-  ui::FontInfo font;
-  font.height = -11;
-  font.face = "MS Sans Serif";
-  dialog.dialog->ownFont = windows.fonts().create(font);
-  dialog.font = dialog.dialog->ownFont;
-  const int width = 296, height = 290;
-  dialog.rect.width = width + 2 * ui::kFrameWidth;
-  dialog.rect.height = height + 2 * ui::kFrameWidth + ui::kCaptionHeight;
-  dialog.rect.x = (windows.screenWidth() - dialog.rect.width) / 2;
-  dialog.rect.y = (windows.screenHeight() - dialog.rect.height) / 2;
+      ui::CreateLayerDialog(windows, owner, "Browse for Folder",
+                            WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_CENTER, BrowserProcedure);
+  ui::PlaceCentred(windows, dialog, 296, 290);
   ui::AddChildControl(windows, dialog, ui::WindowKind::Static, "STATIC", kTitleId, title,
                       SS_LEFT | SS_NOPREFIX, {12, 12, 272, 26});
   ui::Window& tree = ui::AddChildControl(windows, dialog, ui::WindowKind::TreeView, "SysTreeView32",

@@ -15,28 +15,22 @@ HFONT CreateTemplateFont(WindowSystem& system, const DialogTemplate& dialog) {
   return system.fonts().create(info);
 }
 
-Rect PlaceDialog(WindowSystem& system, const DialogTemplate& dialog, HWND owner, BaseUnits base) {
-  Rect rect;
-  rect.width = DialogUnitsToPixelsX(dialog.width, base);
-  rect.height = DialogUnitsToPixelsY(dialog.height, base);
-  if (dialog.style & WS_CAPTION) {
-    rect.width += 2 * kFrameWidth;
-    rect.height += 2 * kFrameWidth + kCaptionHeight;
-  }
+void PlaceDialog(WindowSystem& system, Window& window, const DialogTemplate& dialog, HWND owner,
+                 BaseUnits base) {
+  window.setClientSize(DialogUnitsToPixelsX(dialog.width, base),
+                       DialogUnitsToPixelsY(dialog.height, base));
   if (dialog.style & DS_CENTER) {
-    rect.x = (system.screenWidth() - rect.width) / 2;
-    rect.y = (system.screenHeight() - rect.height) / 2;
-    return rect;
+    window.rect.x = (system.screenWidth() - window.rect.width) / 2;
+    window.rect.y = (system.screenHeight() - window.rect.height) / 2;
+    return;
   }
   // Without DS_CENTER the template's position counts from the owner's client area.
-  rect.x = DialogUnitsToPixelsX(dialog.x, base);
-  rect.y = DialogUnitsToPixelsY(dialog.y, base);
+  window.rect.x = DialogUnitsToPixelsX(dialog.x, base);
+  window.rect.y = DialogUnitsToPixelsY(dialog.y, base);
   if (Window* ownerWindow = system.find(owner)) {
-    bool framed = ownerWindow->style & WS_CAPTION;
-    rect.x += ownerWindow->rect.x + (framed ? kFrameWidth : 0);
-    rect.y += ownerWindow->rect.y + (framed ? kFrameWidth + kCaptionHeight : 0);
+    window.rect.x += ownerWindow->rect.x + ownerWindow->clientLeft();
+    window.rect.y += ownerWindow->rect.y + ownerWindow->clientTop();
   }
-  return rect;
 }
 
 bool CreateControl(WindowSystem& system, Window& dialog, const ControlTemplate& control,
@@ -74,7 +68,7 @@ Window* CreateDialogWindow(WindowSystem& system, const DialogTemplate& dialog, H
   window.dialog->ownFont = CreateTemplateFont(system, dialog);
   window.font = window.dialog->ownFont;
   BaseUnits base = DialogBaseUnits(dialog.fontSize);
-  window.rect = PlaceDialog(system, dialog, owner, base);
+  PlaceDialog(system, window, dialog, owner, base);
   for (const ControlTemplate& control : dialog.controls) {
     if (!CreateControl(system, window, control, base)) {
       system.destroy(window.handle());
@@ -104,9 +98,7 @@ Window& CreateLayerDialog(WindowSystem& system, HWND owner, const std::string& c
 }
 
 void PlaceCentred(WindowSystem& system, Window& window, int clientWidth, int clientHeight) {
-  bool framed = window.style & WS_CAPTION;
-  window.rect.width = clientWidth + (framed ? 2 * kFrameWidth : 0);
-  window.rect.height = clientHeight + (framed ? 2 * kFrameWidth + kCaptionHeight : 0);
+  window.setClientSize(clientWidth, clientHeight);
   window.rect.x = (system.screenWidth() - window.rect.width) / 2;
   window.rect.y = (system.screenHeight() - window.rect.height) / 2;
 }

@@ -17,14 +17,21 @@ bool Window::isCheckBox() const {
          (buttonType() == BS_AUTOCHECKBOX || buttonType() == BS_CHECKBOX);
 }
 
-int Window::clientWidth() const {
-  if (!isTopLevel() || !(style & WS_CAPTION)) return rect.width;
-  return rect.width - 2 * kFrameWidth;
-}
+bool Window::framed() const { return isTopLevel() && (style & WS_CAPTION); }
+
+int Window::clientLeft() const { return framed() ? kFrameWidth : 0; }
+
+int Window::clientTop() const { return framed() ? kFrameWidth + kCaptionHeight : 0; }
+
+int Window::clientWidth() const { return rect.width - (framed() ? 2 * kFrameWidth : 0); }
 
 int Window::clientHeight() const {
-  if (!isTopLevel() || !(style & WS_CAPTION)) return rect.height;
-  return rect.height - 2 * kFrameWidth - kCaptionHeight;
+  return rect.height - clientTop() - (framed() ? kFrameWidth : 0);
+}
+
+void Window::setClientSize(int width, int height) {
+  rect.width = width + (framed() ? 2 * kFrameWidth : 0);
+  rect.height = height + clientTop() + (framed() ? kFrameWidth : 0);
 }
 
 }  // namespace platform::ui

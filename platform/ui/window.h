@@ -40,7 +40,7 @@ struct DialogState {
   // The default push button's identifier, from the template's first
   // BS_DEFPUSHBUTTON; buttons created later do not change it. 0: none.
   int defaultId = 0;
-  HFONT ownFont = nullptr;   // the template's font, released with the dialog
+  HFONT ownFont = nullptr;  // the template's font, released with the dialog
   bool isMessageBox = false;
   MessageBoxIcon icon = MessageBoxIcon::None;
   UINT buttons = MB_OK;
@@ -59,6 +59,7 @@ class Window {
   WindowKind kind() const { return kind_; }
   const std::string& className() const { return className_; }
   bool isTopLevel() const { return parent == nullptr; }
+  bool framed() const;
   bool isDialog() const { return dialog != nullptr; }
   DWORD buttonType() const { return style & BS_TYPEMASK; }
   bool isPushButton() const;
@@ -67,9 +68,14 @@ class Window {
   bool isMultilineEdit() const { return kind_ == WindowKind::Edit && (style & ES_MULTILINE); }
   bool hasCloseBox() const { return isTopLevel() && (style & WS_SYSMENU); }
 
-  // The client area's size; a top-level window's frame and caption lie outside it.
+  // The client area's size and its place in the outer rectangle; a top-level
+  // window's frame and caption lie outside it.
   int clientWidth() const;
   int clientHeight() const;
+  int clientLeft() const;
+  int clientTop() const;
+  // Sizes the outer rectangle for a client area of this size.
+  void setClientSize(int width, int height);
 
   int id = 0;
   std::string text;

@@ -18,12 +18,8 @@ void ClientOrigin(const Window& window, int& x, int& y) {
     y += window.rect.y;
     return;
   }
-  x = window.rect.x;
-  y = window.rect.y;
-  if (window.style & WS_CAPTION) {
-    x += platform::ui::kFrameWidth;
-    y += platform::ui::kFrameWidth + platform::ui::kCaptionHeight;
-  }
+  x = window.rect.x + window.clientLeft();
+  y = window.rect.y + window.clientTop();
 }
 
 bool Matches(const std::string& value, LPCSTR wanted) {

@@ -10,14 +10,7 @@
 
 namespace platform::ui {
 
-WindowSystem& Windows() {
-  WindowSystem* windows = TheRuntime().windows;
-  if (!windows) {
-    std::fputs("setup: the window system was used before it was set up\n", stderr);
-    std::abort();
-  }
-  return *windows;
-}
+WindowSystem& Windows() { return Required(TheRuntime().windows, "window system"); }
 
 void SetWindows(WindowSystem* windows) { TheRuntime().windows = windows; }
 

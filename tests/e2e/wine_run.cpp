@@ -61,6 +61,15 @@ fs::path OnWineDriveC(const fs::path& driveC, const std::vector<std::string>& pa
   return host;
 }
 
+// A virtual path's host entry in a wine run: on wine's own c:, or on the
+// drive folder the layer's machine made.
+fs::path HostOf(const VirtualPath& path, const fs::path& winePrefix, const fs::path& layerPrefix) {
+  if (path.drive == 'c') return OnWineDriveC(winePrefix / "drive_c", path.parts);
+  fs::path host = layerPrefix / ("drive_" + std::string(1, path.drive));
+  for (const std::string& part : path.parts) host /= part;
+  return host;
+}
+
 // Copies the layer's drive c: into wine's, folder by folder.
 void MergeDriveC(const fs::path& from, const fs::path& driveC,
                  std::vector<std::string> parts = {}) {
@@ -226,12 +235,7 @@ std::vector<std::string> runScenarioOnWine(const ScenarioFile& file, const std::
     buildMachine(file, scenario, layerPrefix);
     CopyTemplate(fs::absolute(options.work) / "template", winePrefix);
     MapDrives(layerPrefix, winePrefix, scenario.machine.value_or(file.machine.value_or("")));
-    fs::path programHost = file.program->drive == 'c'
-                               ? OnWineDriveC(winePrefix / "drive_c", file.program->parts)
-                               : layerPrefix / ("drive_" + std::string(1, file.program->drive));
-    for (const std::string& part : file.program->parts) {
-      if (file.program->drive != 'c') programHost /= part;
-    }
+    fs::path programHost = HostOf(*file.program, winePrefix, layerPrefix);
     fs::create_directories(programHost.parent_path());
     fs::copy_file(options.program, programHost, fs::copy_options::overwrite_existing);
     writeFile(root / "script.txt", scenario.script);
@@ -249,13 +253,7 @@ std::vector<std::string> runScenarioOnWine(const ScenarioFile& file, const std::
   std::vector<std::string> failures;
   checkExit(scenario, status, ReadAll(root / "stderr.txt"), failures);
   for (const FileCheck& check : scenario.files) {
-    fs::path host = check.path.drive == 'c'
-                        ? OnWineDriveC(winePrefix / "drive_c", check.path.parts)
-                        : layerPrefix / ("drive_" + std::string(1, check.path.drive));
-    for (const std::string& part : check.path.parts) {
-      if (check.path.drive != 'c') host /= part;
-    }
-    checkFile(check, host, failures);
+    checkFile(check, HostOf(check.path, winePrefix, layerPrefix), failures);
   }
   return failures;
 }

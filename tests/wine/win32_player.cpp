@@ -62,14 +62,6 @@ class Player {
   RemoteWindows windows_;
 };
 
-bool IsAction(const Command& command) {
-  for (const char* verb :
-       {"click", "select", "type", "key", "close", "answer", "browse", "eject", "screenshot"}) {
-    if (command.verb == verb) return true;
-  }
-  return false;
-}
-
 int Player::play(platform::automation::Script& script) {
   std::string error;
   while (std::optional<Command> command = script.next(error)) {
@@ -81,7 +73,8 @@ int Player::play(platform::automation::Script& script) {
     bool done = false;
     for (DWORD waited = 0; !done; waited += kPoll) {
       if (exited(code)) return int(code);
-      done = IsAction(*command) ? act(*command, expected, found) : holds(*command, expected, found);
+      done = platform::automation::IsAction(*command) ? act(*command, expected, found)
+                                                      : holds(*command, expected, found);
       if (done) break;
       bool awaitsWindow = command->verb == "dialog" || command->verb == "messagebox";
       if (waited >= (awaitsWindow ? kWindowPatience : kPatience)) {
