@@ -42,3 +42,20 @@ target_include_directories(win32_player PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(win32_player PRIVATE user32 kernel32)
 target_link_options(win32_player PRIVATE -static -static-libgcc -static-libstdc++)
 set_target_properties(win32_player PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The conformance tables, run against the system's own functions. GoogleTest is
+# built from the sources Debian installs with libgtest-dev.
+set(GTEST_SOURCES /usr/src/googletest/googletest)
+if(EXISTS ${GTEST_SOURCES}/CMakeLists.txt)
+  set(gtest_disable_pthreads ON CACHE BOOL "Win32 threads only" FORCE)
+  add_subdirectory(${GTEST_SOURCES} googletest EXCLUDE_FROM_ALL)
+  add_executable(conformance_test
+    tests/conformance/profile_strings_test.cpp
+    tests/conformance/files_test.cpp
+    tests/conformance/scratch_folder.cpp
+    tests/conformance/scratch_folder_win32.cpp)
+  target_include_directories(conformance_test PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(conformance_test PRIVATE gtest_main kernel32)
+  target_link_options(conformance_test PRIVATE -static -static-libgcc -static-libstdc++)
+  set_target_properties(conformance_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()

@@ -101,9 +101,13 @@ int _mkdir(const char* path) {
 int _chdir(const char* path) {
   Resolved resolved;
   DWORD error;
-  if (!path || !Files().resolve(path, resolved, error) || !resolved.exists ||
-      !resolved.isDirectory) {
+  if (!path || !Files().resolve(path, resolved, error) || !resolved.exists) {
     errno = ENOENT;
+    return -1;
+  }
+  // A file where the folder should be: the run-time's answer to ERROR_DIRECTORY.
+  if (!resolved.isDirectory) {
+    errno = EINVAL;
     return -1;
   }
   Files().setCurrentDirectory(resolved.path);

@@ -20,11 +20,7 @@ std::string_view Unquote(std::string_view value) {
 
 // Adds each name once, skipping the empty one.
 void AddName(std::vector<std::string>& names, const std::string& name) {
-  if (name.empty()) return;
-  for (const std::string& listed : names) {
-    if (NamesEqual(listed, name)) return;
-  }
-  names.push_back(name);
+  if (!name.empty()) names.push_back(name);
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ class ProfileDocument {
   std::optional<std::string> value(std::string_view section, std::string_view key) const;
   bool hasSection(std::string_view section) const;
   // The names of the sections that came from a header line, and the key names of the first
-  // section of a name, in file order; a name is listed once, at its first appearance, and an
-  // empty name is left out (it could not be told from the end of a zero-separated list).
+  // section of a name, in file order, a name that comes again listed again; an empty name is
+  // left out (it could not be told from the end of a zero-separated list).
   std::vector<std::string> sectionNames() const;
   std::vector<std::string> keyNames(std::string_view section) const;
 

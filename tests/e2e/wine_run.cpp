@@ -94,25 +94,11 @@ std::string ShellPath(const VirtualPath& path) {
   return text;
 }
 
-// A booted prefix, made once: no window manager stalls, no crash dialog.
-bool EnsureTemplate(const fs::path& prefix, std::string& error) {
-  if (fs::exists(prefix / "system.reg")) return true;
-  fs::remove_all(prefix);
-  fs::create_directories(prefix.parent_path());
-  std::string env = WineEnvironment(prefix);
-  std::string reg = std::string(" ") + kWine + " reg add ";
-  if (Shell(env + kWine + " wineboot -i > /dev/null 2>&1") != 0 ||
-      Shell(env + reg +
-            "'HKCU\\Software\\Wine\\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1") !=
-          0 ||
-      Shell(env + reg +
-            "'HKCU\\Software\\Wine\\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f > /dev/null "
-            "2>&1") != 0) {
-    error = "cannot boot a wine prefix in " + prefix.string();
-    return false;
-  }
-  Shell(env + kWineServer + " -w");
-  return true;
+// A booted prefix, made once by the boot script.
+bool EnsureTemplate(const fs::path& prefix, const fs::path& bootScript, std::string& error) {
+  if (Shell(Quote(bootScript.string()) + " " + Quote(prefix.string())) == 0) return true;
+  error = "cannot boot a wine prefix in " + prefix.string();
+  return false;
 }
 
 // A prefix of the template's files: hard links for what wine only reads, copies of what it
@@ -229,7 +215,9 @@ std::vector<std::string> runScenarioOnWine(const ScenarioFile& file, const std::
   fs::path layerPrefix = root / "machine", winePrefix = root / "wine";
   std::string error;
   try {
-    if (!EnsureTemplate(fs::absolute(options.work) / "template", error)) return {error};
+    if (!EnsureTemplate(fs::absolute(options.work) / "template", options.bootScript, error)) {
+      return {error};
+    }
     fs::remove_all(root);
     fs::create_directories(root);
     buildMachine(file, scenario, layerPrefix);
