@@ -32,6 +32,7 @@ set_target_properties(setup PROPERTIES OUTPUT_NAME Setup SUFFIX .EXE
 add_executable(win32_player
   tests/wine/win32_player.cpp
   tests/wine/remote_windows.cpp
+  tests/wine/geometry.cpp
   platform/automation/script.cpp
   platform/automation/transcript.cpp
   platform/ui/rc_reader.cpp

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need (and, given
-# "windows", the cross compilers of the Windows build); skips what is there.
+# Installs the Debian packages that the build and the tests need, the Windows
+# build's cross compilers and 64-bit wine among them; skips what is there.
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest pkg-config
-          libfltk1.3-dev zlib1g-dev fonts-dejavu-core xvfb xauth xdotool)
-# The Windows build's cross compilers: scripts/deps.sh windows
-if [ "${1:-}" = windows ]; then packages+=(mingw-w64); fi
+          libfltk1.3-dev zlib1g-dev fonts-dejavu-core xvfb xauth xdotool
+          mingw-w64 wine64)
 
 missing=()
 for package in "${packages[@]}"; do

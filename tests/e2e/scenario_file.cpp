@@ -244,7 +244,8 @@ class Parser {
                                                             {"transcript", &Parser::transcript},
                                                             {"stderr", &Parser::stderrText},
                                                             {"file-content", &Parser::fileContent},
-                                                            {"no-file", &Parser::noFile}};
+                                                            {"no-file", &Parser::noFile},
+                                                            {"layer-only", &Parser::layerOnly}};
     auto handler = handlers.find(block.kind);
     if (handler == handlers.end()) fail(block.line, "unknown block " + titleOf(block));
     (this->*handler->second)(block, *open_);
@@ -293,6 +294,13 @@ class Parser {
   void noFile(const Block& block, Scenario& scenario) {
     requireNoBody(block);
     scenario.files.push_back({pathArg(block.arg, block.line, false), false, {}});
+  }
+
+  void layerOnly(const Block& block, Scenario& scenario) {
+    requireNoBody(block);
+    once(scenarioSeen_, block);
+    if (block.arg.empty()) fail(block.line, titleOf(block) + " needs its reason");
+    scenario.layerOnly = block.arg;
   }
 
   void once(std::map<std::string, int>& seen, const Block& block) {

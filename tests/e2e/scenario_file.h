@@ -46,6 +46,7 @@ struct Scenario {
   std::optional<std::vector<std::string>> transcript;
   std::vector<std::string> stderrLines;  // each must occur in stderr
   std::vector<FileCheck> files;
+  std::string layerOnly;  // why it is not played on wine; empty: it is
 };
 
 struct ScenarioFile {

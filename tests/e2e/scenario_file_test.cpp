@@ -41,6 +41,7 @@ hello
 
 === file c:\Later Files\later.txt
 === scenario second_2
+--- layer-only wine's own reason
 --- machine
 --- file c:\Temp\x.txt
 x
@@ -84,6 +85,7 @@ TEST(ScenarioFileTest, ReadsSharedSetupAndScenarios) {
   EXPECT_EQ(first.files[0].path.parts, (Strings{"out.txt"}));
   EXPECT_EQ(first.files[0].lines, (Strings{"hello"}));
   EXPECT_FALSE(first.files[1].mustExist);
+  EXPECT_EQ(first.layerOnly, "");
 
   const Scenario& second = file.scenarios[1];
   EXPECT_EQ(second.machine, "");
@@ -93,6 +95,7 @@ TEST(ScenarioFileTest, ReadsSharedSetupAndScenarios) {
   EXPECT_EQ(second.script, "");
   EXPECT_EQ(second.exitStatus, 255);
   EXPECT_FALSE(second.transcript);
+  EXPECT_EQ(second.layerOnly, "wine's own reason");
 }
 
 TEST(ScenarioFileTest, ReadsCrLfText) {
@@ -161,7 +164,9 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"SecondScript", "=== scenario a\n--- script\n--- exit 0\n--- script\n", 4,
                       "first at line 2"},
         MalformedCase{"SecondSharedMachine", "=== machine\n=== machine\n", 2, "first at line 1"},
-        MalformedCase{"MachineWithArgument", "=== machine x\n", 1, "takes no argument"}),
+        MalformedCase{"MachineWithArgument", "=== machine x\n", 1, "takes no argument"},
+        MalformedCase{"LayerOnlyWithoutReason", "=== scenario a\n--- layer-only\n", 2,
+                      "needs its reason"}),
     [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
 
 struct PathCase {

@@ -195,6 +195,7 @@ bool Mentions(const std::string& text, const std::string& word) {
 
 std::string LayerOnlyReason(const ScenarioFile& file, const Scenario& scenario) {
   std::string machine = Lowered(scenario.machine.value_or(file.machine.value_or("")));
+  if (!scenario.layerOnly.empty()) return scenario.layerOnly;
   if (!file.program) return "the program is not on the machine";
   if (machine.find("[faults]") != std::string::npos) return "faults are the layer's own";
   if (machine.find("[display]") != std::string::npos) return "the screen size is the layer's own";
@@ -202,9 +203,6 @@ std::string LayerOnlyReason(const ScenarioFile& file, const Scenario& scenario) 
   if (!scenario.env.empty()) return "it sets the layer's environment";
   for (const char* verb : {"eject", "browse", "browser"}) {
     if (Mentions(scenario.script, verb)) return std::string(verb) + " is not played from outside";
-  }
-  for (const char* verb : {"expect-rect", "expect-window"}) {
-    if (Mentions(scenario.script, verb)) return "geometry is the layer's own dialog units";
   }
   return "";
 }

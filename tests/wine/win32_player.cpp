@@ -14,6 +14,7 @@
 #include "platform/automation/transcript.h"
 #include "platform/profile/profile_document.h"
 #include "platform/ui/rc_reader.h"
+#include "tests/wine/geometry.h"
 #include "tests/wine/remote_windows.h"
 
 namespace wine_player {
@@ -43,7 +44,7 @@ std::string Quoted(const std::string& text) {
 class Player {
  public:
   Player(PROCESS_INFORMATION process, const platform::ui::ResourceTable& templates)
-      : process_(process), windows_(process.dwProcessId, templates) {}
+      : process_(process), templates_(templates), windows_(process.dwProcessId, templates) {}
 
   // Runs the script; gives the exit code the player ends with.
   int play(platform::automation::Script& script);
@@ -59,6 +60,7 @@ class Player {
   void pressKey(const std::string& word);
 
   PROCESS_INFORMATION process_;
+  const platform::ui::ResourceTable& templates_;
   RemoteWindows windows_;
 };
 
@@ -71,13 +73,16 @@ int Player::play(platform::automation::Script& script) {
     DWORD code = 0;
     std::string expected, found;
     bool done = false;
-    for (DWORD waited = 0; !done; waited += kPoll) {
+    // A window the program is still working towards may take long; once the
+    // program idles, the ordinary patience applies.
+    bool awaitsWindow = command->verb == "dialog" || command->verb == "messagebox";
+    for (DWORD waited = 0, idle = 0; !done; waited += kPoll) {
       if (exited(code)) return int(code);
       done = platform::automation::IsAction(*command) ? act(*command, expected, found)
                                                       : holds(*command, expected, found);
       if (done) break;
-      bool awaitsWindow = command->verb == "dialog" || command->verb == "messagebox";
-      if (waited >= (awaitsWindow ? kWindowPatience : kPatience)) {
+      idle = WaitForInputIdle(process_.hProcess, 0) == 0 ? idle + kPoll : 0;
+      if (idle >= kPatience || waited >= (awaitsWindow ? kWindowPatience : kPatience)) {
         std::fprintf(stderr, "script line %d: expected %s, found %s\n", command->line,
                      expected.c_str(), found.c_str());
         TerminateProcess(process_.hProcess, 125);
@@ -117,6 +122,13 @@ std::string ListItem(HWND list, int index) {
   char text[2048] = "";
   WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
   return text;
+}
+
+// The rectangle of a line's X Y W H, from its argument `first` on.
+RECT RectOf(const Command& command, size_t first) {
+  const auto& args = command.arguments;
+  auto at = [&](size_t i) { return std::atoi(args[first + i].text.c_str()); };
+  return {at(0), at(1), at(0) + at(2), at(1) + at(3)};
 }
 
 std::string RectText(const RECT& rect) {
@@ -175,11 +187,11 @@ bool Player::holds(const Command& command, std::string& expected, std::string& f
     return found == expected || std::string(icon) == "unknown";
   }
   if (command.verb == "expect-window") {
-    expected = "window at " + Rest(command, 0);
+    expected = "window centred as at " + Rest(command, 0) + " (its size is wine's)";
     RECT rect;
     if (!active || !GetWindowRect(active, &rect)) return false;
-    found = RectText(rect);
-    return found == Rest(command, 0);
+    found = "window at " + RectText(rect);
+    return WindowCentreHolds(RectOf(command, 0), rect);
   }
   if (command.verb == "browser") {
     expected = "the folder browser";
@@ -233,7 +245,12 @@ bool Player::holds(const Command& command, std::string& expected, std::string& f
     rect = {corner.x, corner.y, corner.x + rect.right - rect.left,
             corner.y + rect.bottom - rect.top};
     found = RectText(rect);
-    return found == Rest(command, 1);
+    std::string note;
+    HWND parent = GetParent(target);
+    bool holds = ControlRectHolds(templates_.findDialog(windows_.templateOf(parent)),
+                                  GetDlgCtrlID(target), RectOf(command, 1), rect, note);
+    expected += note;
+    return holds;
   }
   expected = "a command that can be played from outside";
   found = command.verb;
