@@ -155,8 +155,20 @@ SetupItem fileItem(const Block& block) {
   return item;
 }
 
+SetupItem copyItem(const Block& block) {
+  if (block.body.size() != 1 || block.body[0].text.empty()) {
+    fail(block.line, titleOf(block) + " needs one line: the folder to copy, in the source tree");
+  }
+  SetupItem item;
+  item.kind = SetupItem::Kind::kCopy;
+  item.path = pathArg(block.arg, block.line, true);
+  item.content = block.body[0].text;
+  return item;
+}
+
 std::optional<SetupItem> setupItemOf(const Block& block) {
   if (block.kind == "drive") return driveItem(block);
+  if (block.kind == "copy") return copyItem(block);
   if (block.kind == "dir") return dirItem(block);
   if (block.kind == "file") return fileItem(block);
   return std::nullopt;
@@ -237,15 +249,18 @@ class Parser {
   void inScenario(const Block& block) {
     if (!open_) fail(block.line, titleOf(block) + " outside a scenario");
     if (std::optional<SetupItem> item = setupItemOf(block)) return open_->setup.push_back(*item);
-    static const std::map<std::string, Handler> handlers = {{"machine", &Parser::machine},
-                                                            {"env", &Parser::env},
-                                                            {"script", &Parser::script},
-                                                            {"exit", &Parser::exit},
-                                                            {"transcript", &Parser::transcript},
-                                                            {"stderr", &Parser::stderrText},
-                                                            {"file-content", &Parser::fileContent},
-                                                            {"no-file", &Parser::noFile},
-                                                            {"layer-only", &Parser::layerOnly}};
+    static const std::map<std::string, Handler> handlers = {
+        {"machine", &Parser::machine},
+        {"env", &Parser::env},
+        {"script", &Parser::script},
+        {"exit", &Parser::exit},
+        {"transcript", &Parser::transcript},
+        {"stderr", &Parser::stderrText},
+        {"file-content", &Parser::fileContent},
+        {"no-file", &Parser::noFile},
+        {"profile-values", &Parser::profileValues},
+        {"same-as", &Parser::sameAs},
+        {"layer-only", &Parser::layerOnly}};
     auto handler = handlers.find(block.kind);
     if (handler == handlers.end()) fail(block.line, "unknown block " + titleOf(block));
     (this->*handler->second)(block, *open_);
@@ -287,13 +302,40 @@ class Parser {
     scenario.stderrLines = textsOf(block.body);
   }
 
+  // A check of the file the block names.
+  static FileCheck checkOf(const Block& block) {
+    FileCheck check;
+    check.path = pathArg(block.arg, block.line, false);
+    return check;
+  }
+
   void fileContent(const Block& block, Scenario& scenario) {
-    scenario.files.push_back({pathArg(block.arg, block.line, false), true, textsOf(block.body)});
+    FileCheck check = checkOf(block);
+    check.lines = textsOf(block.body);
+    scenario.files.push_back(check);
+  }
+
+  void profileValues(const Block& block, Scenario& scenario) {
+    FileCheck check = checkOf(block);
+    check.lines = textsOf(block.body);
+    check.profileValues = true;
+    scenario.files.push_back(check);
+  }
+
+  void sameAs(const Block& block, Scenario& scenario) {
+    if (block.body.size() != 1 || block.body[0].text.empty()) {
+      fail(block.line, titleOf(block) + " needs one line: a file of the source tree");
+    }
+    FileCheck check = checkOf(block);
+    check.sameAs = block.body[0].text;
+    scenario.files.push_back(check);
   }
 
   void noFile(const Block& block, Scenario& scenario) {
     requireNoBody(block);
-    scenario.files.push_back({pathArg(block.arg, block.line, false), false, {}});
+    FileCheck check = checkOf(block);
+    check.mustExist = false;
+    scenario.files.push_back(check);
   }
 
   void layerOnly(const Block& block, Scenario& scenario) {

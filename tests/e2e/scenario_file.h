@@ -22,17 +22,22 @@ std::optional<VirtualPath> parseVirtualPath(const std::string& text);
 
 // One step of building the machine, applied in file order.
 struct SetupItem {
-  enum class Kind { kDrive, kDir, kFile };
+  enum class Kind { kDrive, kDir, kFile, kCopy };
   Kind kind = Kind::kDrive;
   VirtualPath path;     // just the drive for kDrive
-  std::string content;  // kFile: the bytes to write
+  std::string content;  // kFile: the bytes to write; kCopy: the folder to copy, in the source tree
 };
 
-// A file the run must leave behind with given lines, or must not leave.
+// A file the run must leave behind with given lines, or must not leave; or
+// an initialization file whose sections named in `lines` must read back as
+// they give them, the same keys in the same order with the same values; or
+// a file with the bytes of a file of the source tree.
 struct FileCheck {
   VirtualPath path;
   bool mustExist = true;
   std::vector<std::string> lines;  // when mustExist
+  bool profileValues = false;
+  std::string sameAs;  // the source tree's file, when set
 };
 
 struct Scenario {

@@ -38,11 +38,18 @@ warning
 --- file-content c:\out.txt
 hello
 --- no-file c:\bad.txt
+--- profile-values c:\WINDOWS\ISCII.INI
+[S]
+K=v
+--- same-as c:\copied.txt
+samples/file.txt
 
 === file c:\Later Files\later.txt
 === scenario second_2
 --- layer-only wine's own reason
 --- machine
+--- copy d:\SETUP
+samples/medium
 --- file c:\Temp\x.txt
 x
 --- drive e
@@ -80,18 +87,25 @@ TEST(ScenarioFileTest, ReadsSharedSetupAndScenarios) {
   EXPECT_EQ(first.exitStatus, 0);
   EXPECT_EQ(first.transcript, (Strings{"page Welcome"}));
   EXPECT_EQ(first.stderrLines, (Strings{"warning"}));
-  ASSERT_EQ(first.files.size(), 2u);
+  ASSERT_EQ(first.files.size(), 4u);
   EXPECT_TRUE(first.files[0].mustExist);
   EXPECT_EQ(first.files[0].path.parts, (Strings{"out.txt"}));
   EXPECT_EQ(first.files[0].lines, (Strings{"hello"}));
+  EXPECT_FALSE(first.files[0].profileValues);
   EXPECT_FALSE(first.files[1].mustExist);
+  EXPECT_TRUE(first.files[2].profileValues);
+  EXPECT_EQ(first.files[2].lines, (Strings{"[S]", "K=v"}));
+  EXPECT_EQ(first.files[3].sameAs, "samples/file.txt");
   EXPECT_EQ(first.layerOnly, "");
 
   const Scenario& second = file.scenarios[1];
   EXPECT_EQ(second.machine, "");
-  ASSERT_EQ(second.setup.size(), 2u);
-  EXPECT_EQ(second.setup[0].content, "x\n");
-  EXPECT_EQ(second.setup[1].path.drive, 'e');
+  ASSERT_EQ(second.setup.size(), 3u);
+  EXPECT_EQ(second.setup[0].kind, Kind::kCopy);
+  EXPECT_EQ(second.setup[0].path.parts, (Strings{"SETUP"}));
+  EXPECT_EQ(second.setup[0].content, "samples/medium");
+  EXPECT_EQ(second.setup[1].content, "x\n");
+  EXPECT_EQ(second.setup[2].path.drive, 'e');
   EXPECT_EQ(second.script, "");
   EXPECT_EQ(second.exitStatus, 255);
   EXPECT_FALSE(second.transcript);
@@ -165,6 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "first at line 2"},
         MalformedCase{"SecondSharedMachine", "=== machine\n=== machine\n", 2, "first at line 1"},
         MalformedCase{"MachineWithArgument", "=== machine x\n", 1, "takes no argument"},
+        MalformedCase{"CopyWithoutSource", "=== copy d:\\SETUP\n", 1, "needs one line"},
+        MalformedCase{"SameAsWithoutSource", "=== scenario a\n--- same-as c:\\x\n", 2,
+                      "needs one line"},
         MalformedCase{"LayerOnlyWithoutReason", "=== scenario a\n--- layer-only\n", 2,
                       "needs its reason"}),
     [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });

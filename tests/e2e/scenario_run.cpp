@@ -17,7 +17,14 @@
 #include <stdexcept>
 #include <thread>
 
+#include "platform/profile/profile_document.h"
+
 extern char** environ;
+
+// The folder that `=== copy` sources are named in.
+#ifndef SCENARIO_SOURCE_ROOT
+#define SCENARIO_SOURCE_ROOT "."
+#endif
 
 namespace e2e {
 namespace fs = std::filesystem;
@@ -78,6 +85,11 @@ void applySetup(const fs::path& prefix, const SetupItem& item) {
     case SetupItem::Kind::kFile:
       fs::create_directories(host.parent_path());
       writeFile(host, item.content);
+      break;
+    case SetupItem::Kind::kCopy:
+      fs::create_directories(host);
+      fs::copy(fs::path(SCENARIO_SOURCE_ROOT) / item.content, host,
+               fs::copy_options::recursive | fs::copy_options::overwrite_existing);
       break;
   }
 }
@@ -366,6 +378,23 @@ void checkStderr(const Scenario& scenario, const std::string& err,
 
 }  // namespace
 
+namespace {
+
+// The sections of `expected` as the file reads back, each key with its value.
+std::vector<std::string> profileLines(const platform::profile::ProfileDocument& file,
+                                      const platform::profile::ProfileDocument& expected) {
+  std::vector<std::string> lines;
+  for (const std::string& section : expected.sectionNames()) {
+    lines.push_back("[" + section + "]");
+    for (const std::string& key : file.keyNames(section)) {
+      lines.push_back(key + "=" + file.value(section, key).value_or(""));
+    }
+  }
+  return lines;
+}
+
+}  // namespace
+
 void checkFile(const FileCheck& check, const fs::path& host, std::vector<std::string>& failures) {
   std::string name = "file " + check.path.text;
   if (!check.mustExist) {
@@ -375,8 +404,21 @@ void checkFile(const FileCheck& check, const fs::path& host, std::vector<std::st
   std::optional<std::string> content;
   if (fs::is_regular_file(host)) content = readFile(host);
   if (!content) return failures.push_back(name + ": expected a file, found none");
+  if (!check.sameAs.empty()) {
+    if (readFile(fs::path(SCENARIO_SOURCE_ROOT) / check.sameAs) == content) return;
+    return failures.push_back(name + ": differs from " + check.sameAs);
+  }
   std::vector<std::string> expected = withoutTrailingBlanks(check.lines);
   std::vector<std::string> found = comparableLines(*content);
+  if (check.profileValues) {
+    // Values are compared as they read back: a write may lay the file out anew.
+    using platform::profile::ProfileDocument;
+    std::string text;
+    for (const std::string& line : expected) text += line + "\n";
+    ProfileDocument wanted = ProfileDocument::parse(text);
+    expected = profileLines(wanted, wanted);
+    found = profileLines(ProfileDocument::parse(*content), wanted);
+  }
   if (expected == found) return;
   failures.push_back(name + " differs (- expected, + found):\n" + lineDiff(expected, found));
 }
