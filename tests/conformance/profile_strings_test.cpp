@@ -2,6 +2,7 @@
 // a read returns at the edges of the caller's buffer and in the lists, and that
 // after each change of the edit table the file reads back with the change and
 // with everything else as it was.
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ struct ReadRow {
   DWORD count;
   // Where wine answers otherwise than the layer, why, and wine's answer.
   const char* wineDiffers = nullptr;
-  std::string wineWritten = "";
+  std::string wineWritten{};
   DWORD wineCount = 0;
 };
 
