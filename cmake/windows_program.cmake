@@ -33,6 +33,7 @@ add_executable(win32_player
   tests/wine/win32_player.cpp
   tests/wine/remote_windows.cpp
   tests/wine/geometry.cpp
+  tests/wine/remote_tree.cpp
   platform/automation/script.cpp
   platform/automation/transcript.cpp
   platform/ui/rc_reader.cpp
@@ -40,7 +41,7 @@ add_executable(win32_player
   platform/profile/profile_document.cpp
   platform/profile/code_page.cpp)
 target_include_directories(win32_player PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(win32_player PRIVATE user32 kernel32)
+target_link_libraries(win32_player PRIVATE comctl32 user32 kernel32)
 target_link_options(win32_player PRIVATE -static -static-libgcc -static-libstdc++)
 set_target_properties(win32_player PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -250,17 +250,12 @@ class Parser {
     if (!open_) fail(block.line, titleOf(block) + " outside a scenario");
     if (std::optional<SetupItem> item = setupItemOf(block)) return open_->setup.push_back(*item);
     static const std::map<std::string, Handler> handlers = {
-        {"machine", &Parser::machine},
-        {"env", &Parser::env},
-        {"script", &Parser::script},
-        {"exit", &Parser::exit},
-        {"transcript", &Parser::transcript},
-        {"stderr", &Parser::stderrText},
-        {"file-content", &Parser::fileContent},
-        {"no-file", &Parser::noFile},
-        {"profile-values", &Parser::profileValues},
-        {"same-as", &Parser::sameAs},
-        {"layer-only", &Parser::layerOnly}};
+        {"machine", &Parser::machine},   {"env", &Parser::env},
+        {"script", &Parser::script},     {"script-file", &Parser::scriptFile},
+        {"exit", &Parser::exit},         {"transcript", &Parser::transcript},
+        {"stderr", &Parser::stderrText}, {"file-content", &Parser::fileContent},
+        {"no-file", &Parser::noFile},    {"profile-values", &Parser::profileValues},
+        {"same-as", &Parser::sameAs},    {"layer-only", &Parser::layerOnly}};
     auto handler = handlers.find(block.kind);
     if (handler == handlers.end()) fail(block.line, "unknown block " + titleOf(block));
     (this->*handler->second)(block, *open_);
@@ -282,6 +277,16 @@ class Parser {
     requireNoArg(block);
     once(scenarioSeen_, block);
     scenario.script = joined(block.body, "\n");
+  }
+
+  // The script of a file in the source tree, which the runner reads.
+  void scriptFile(const Block& block, Scenario& scenario) {
+    requireNoBody(block);
+    if (block.arg.empty()) fail(block.line, titleOf(block) + " needs a file of the source tree");
+    Block asScript = block;  // a scenario has one script, of either kind
+    asScript.kind = "script";
+    once(scenarioSeen_, asScript);
+    scenario.scriptFile = block.arg;
   }
 
   void exit(const Block& block, Scenario& scenario) {

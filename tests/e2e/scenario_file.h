@@ -8,6 +8,12 @@
 #include <utility>
 #include <vector>
 
+// The folder of the source tree, in which `copy`, `same-as` and `script-file`
+// name their files.
+#ifndef SCENARIO_SOURCE_ROOT
+#define SCENARIO_SOURCE_ROOT "."
+#endif
+
 namespace e2e {
 
 // A path on one of the machine's drives, such as d:\SETUP\Setup.EXE.
@@ -47,6 +53,7 @@ struct Scenario {
   std::vector<SetupItem> setup;                          // after the shared items
   std::vector<std::pair<std::string, std::string>> env;  // empty value: unset
   std::string script;
+  std::string scriptFile;  // the script's file in the source tree, read by the runner
   int exitStatus = 0;
   std::optional<std::vector<std::string>> transcript;
   std::vector<std::string> stderrLines;  // each must occur in stderr

@@ -53,7 +53,7 @@ samples/medium
 --- file c:\Temp\x.txt
 x
 --- drive e
---- script
+--- script-file samples/demo.script
 --- exit 255
 )";
 
@@ -107,6 +107,7 @@ TEST(ScenarioFileTest, ReadsSharedSetupAndScenarios) {
   EXPECT_EQ(second.setup[1].content, "x\n");
   EXPECT_EQ(second.setup[2].path.drive, 'e');
   EXPECT_EQ(second.script, "");
+  EXPECT_EQ(second.scriptFile, "samples/demo.script");
   EXPECT_EQ(second.exitStatus, 255);
   EXPECT_FALSE(second.transcript);
   EXPECT_EQ(second.layerOnly, "wine's own reason");
@@ -182,6 +183,9 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"CopyWithoutSource", "=== copy d:\\SETUP\n", 1, "needs one line"},
         MalformedCase{"SameAsWithoutSource", "=== scenario a\n--- same-as c:\\x\n", 2,
                       "needs one line"},
+        MalformedCase{"ScriptAndScriptFile",
+                      "=== scenario a\n--- script\n--- script-file x.script\n--- exit 0\n", 3,
+                      "first at line 2"},
         MalformedCase{"LayerOnlyWithoutReason", "=== scenario a\n--- layer-only\n", 2,
                       "needs its reason"}),
     [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });

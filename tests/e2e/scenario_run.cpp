@@ -18,13 +18,9 @@
 #include <thread>
 
 #include "platform/profile/profile_document.h"
+#include "tests/e2e/scenario_file.h"
 
 extern char** environ;
-
-// The folder that `=== copy` sources are named in.
-#ifndef SCENARIO_SOURCE_ROOT
-#define SCENARIO_SOURCE_ROOT "."
-#endif
 
 namespace e2e {
 namespace fs = std::filesystem;
@@ -366,6 +362,8 @@ void checkTranscript(const Scenario& scenario, const RunFiles& files,
   failures.push_back("transcript differs (- expected, + found):\n" + lineDiff(expected, found));
 }
 
+}  // namespace
+
 void checkStderr(const Scenario& scenario, const std::string& err,
                  std::vector<std::string>& failures) {
   std::string missing;
@@ -375,8 +373,6 @@ void checkStderr(const Scenario& scenario, const std::string& err,
   if (missing.empty()) return;
   failures.push_back("stderr lacks:\n" + missing + "stderr was:\n" + excerpt(err));
 }
-
-}  // namespace
 
 namespace {
 

@@ -21,12 +21,15 @@ std::filesystem::path runFolder(const RunOptions& options, const std::string& fi
                                 const std::string& scenarioName);
 
 // Pieces that runs on another platform share: the machine's folders as the
-// layer takes them, and the checks of the exit status and the files left.
+// layer takes them, and the checks of the exit status, of standard error and
+// of the files left.
 void writeFile(const std::filesystem::path& path, const std::string& content);
 void buildMachine(const ScenarioFile& file, const Scenario& scenario,
                   const std::filesystem::path& prefix);
 void checkExit(const Scenario& scenario, int status, const std::string& err,
                std::vector<std::string>& failures);
+void checkStderr(const Scenario& scenario, const std::string& err,
+                 std::vector<std::string>& failures);
 void checkFile(const FileCheck& check, const std::filesystem::path& host,
                std::vector<std::string>& failures);
 

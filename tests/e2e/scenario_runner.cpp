@@ -124,6 +124,17 @@ void registerFile(const fs::path& path, const e2e::RunOptions& options) {
   e2e::ParseResult parsed = e2e::parseScenarioFile(text.str());
   if (parsed.error)
     return registerMalformed(suite, path, parsed.error->line, parsed.error->message);
+  for (e2e::Scenario& scenario : parsed.file.scenarios) {
+    if (scenario.scriptFile.empty()) continue;
+    std::ifstream script(fs::path(SCENARIO_SOURCE_ROOT) / scenario.scriptFile, std::ios::binary);
+    std::ostringstream body;
+    body << script.rdbuf();
+    if (!script) {
+      return registerMalformed(suite, path, scenario.line,
+                               "cannot read the script " + scenario.scriptFile);
+    }
+    scenario.script = body.str();
+  }
   auto file = std::make_shared<const e2e::ScenarioFile>(std::move(parsed.file));
   for (size_t index = 0; index < file->scenarios.size(); ++index) {
     const e2e::Scenario& scenario = file->scenarios[index];

@@ -15,6 +15,7 @@
 #include "platform/profile/profile_document.h"
 #include "platform/ui/rc_reader.h"
 #include "tests/wine/geometry.h"
+#include "tests/wine/remote_tree.h"
 #include "tests/wine/remote_windows.h"
 
 namespace wine_player {
@@ -311,7 +312,24 @@ bool Player::act(const Command& command, std::string& expected, std::string& fou
     PostMessageA(button, BM_CLICK, 0, 0);
     return true;
   }
-  if (command.verb == "browse" || command.verb == "eject") {
+  if (command.verb == "browse") {
+    expected = "the folder browser";
+    if (!active || TextOf(active) != "Browse for Folder") return false;
+    if (!args[0].quoted) {
+      if (args[0].text != "cancel") return false;
+      PostMessageA(GetDlgItem(active, IDCANCEL), BM_CLICK, 0, 0);
+      return true;
+    }
+    expected = "a folder " + Quoted(args[0].text) + " in the folder browser";
+    std::string detail;
+    if (!SelectFolder(process_.hProcess, active, args[0].text, detail)) {
+      found = "no such folder (" + detail + ")";
+      return false;
+    }
+    PostMessageA(GetDlgItem(active, IDOK), BM_CLICK, 0, 0);
+    return true;
+  }
+  if (command.verb == "eject") {
     expected = "a command that can be played from outside";
     found = command.verb;
     return false;
