@@ -172,23 +172,24 @@ void MapDrives(const fs::path& layerPrefix, const fs::path& winePrefix,
         WineEnvironment(winePrefix) + kWineServer + " -w");
 }
 
+// Where the player finds each drive's folder to take its disk out:
+// "d=Z:\...\drive_d;e=..." for the drives other than c:.
+std::string DriveFolders(const fs::path& layerPrefix) {
+  std::string folders;
+  for (const fs::directory_entry& entry : fs::directory_iterator(layerPrefix / "dosdevices")) {
+    char letter = entry.path().filename().string()[0];
+    if (letter == 'c') continue;
+    folders += (folders.empty() ? "" : ";") + std::string(1, letter) + "=" +
+               WinePath(fs::canonical(entry.path()));
+  }
+  return folders;
+}
+
 std::string ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-bool Mentions(const std::string& text, const std::string& word) {
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream words(line);
-    std::string first;
-    words >> first;
-    if (first == word) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -201,7 +202,6 @@ std::string LayerOnlyReason(const ScenarioFile& file, const Scenario& scenario) 
   if (machine.find("[display]") != std::string::npos) return "the screen size is the layer's own";
   if (machine.find("windows=") != std::string::npos) return "wine's Windows directory is fixed";
   if (!scenario.env.empty()) return "it sets the layer's environment";
-  if (Mentions(scenario.script, "eject")) return "eject is not played from outside";
   return "";
 }
 
@@ -227,11 +227,11 @@ std::vector<std::string> runScenarioOnWine(const ScenarioFile& file, const std::
     return {std::string("cannot set up the wine run: ") + fault.what()};
   }
   std::string command =
-      WineEnvironment(winePrefix) + "timeout -s KILL " + std::to_string(options.timeoutSeconds) +
-      " " + kWine + " " + Quote(WinePath(options.player)) + " " +
-      Quote(WinePath(options.resources)) + " " + Quote(WinePath(root / "script.txt")) + " " +
-      Quote(ShellPath(*file.program)) + " > " + Quote((root / "stdout.txt").string()) + " 2> " +
-      Quote((root / "stderr.txt").string());
+      WineEnvironment(winePrefix) + "PLAYER_DRIVES=" + Quote(DriveFolders(layerPrefix)) +
+      " timeout -s KILL " + std::to_string(options.timeoutSeconds) + " " + kWine + " " +
+      Quote(WinePath(options.player)) + " " + Quote(WinePath(options.resources)) + " " +
+      Quote(WinePath(root / "script.txt")) + " " + Quote(ShellPath(*file.program)) + " > " +
+      Quote((root / "stdout.txt").string()) + " 2> " + Quote((root / "stderr.txt").string());
   int status = std::system(command.c_str());
   Shell(WineEnvironment(winePrefix) + kWineServer + " -k > /dev/null 2>&1");
   std::vector<std::string> failures;

@@ -113,6 +113,24 @@ HWND Player::control(const std::string& reference, std::string& found) {
   return window;
 }
 
+// Takes the disk out of a drive: the folder the runner made for it (given in
+// PLAYER_DRIVES as "d=FOLDER;...") moves aside, so that the drive is empty.
+bool Eject(char drive) {
+  char list[4096] = "";
+  GetEnvironmentVariableA("PLAYER_DRIVES", list, sizeof list);
+  std::stringstream entries(list);
+  std::string entry;
+  while (std::getline(entries, entry, ';')) {
+    if (entry.size() < 3 || std::tolower(static_cast<unsigned char>(entry[0])) !=
+                                std::tolower(static_cast<unsigned char>(drive))) {
+      continue;
+    }
+    std::string folder = entry.substr(2);
+    return MoveFileA(folder.c_str(), (folder + ".ejected").c_str());
+  }
+  return false;
+}
+
 // A list item's text. Across processes the text arrives as UTF-16, so it is
 // asked for that way and turned back into the program's code page.
 std::string ListItem(HWND list, int index) {
@@ -330,9 +348,9 @@ bool Player::act(const Command& command, std::string& expected, std::string& fou
     return true;
   }
   if (command.verb == "eject") {
-    expected = "a command that can be played from outside";
-    found = command.verb;
-    return false;
+    expected = "a drive letter with a drive";
+    found = args[0].text;
+    return args[0].text.size() == 1 && Eject(args[0].text[0]);
   }
   expected = "control " + args[0].text;
   HWND target = control(args[0].text, found);
