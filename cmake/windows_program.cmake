@@ -55,7 +55,9 @@ if(EXISTS ${GTEST_SOURCES}/CMakeLists.txt)
     tests/conformance/profile_strings_test.cpp
     tests/conformance/files_test.cpp
     tests/conformance/scratch_folder.cpp
-    tests/conformance/scratch_folder_win32.cpp)
+    tests/conformance/scratch_folder_win32.cpp
+    platform/profile/profile_document.cpp
+    platform/profile/code_page.cpp)
   target_include_directories(conformance_test PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(conformance_test PRIVATE gtest_main kernel32)
   target_link_options(conformance_test PRIVATE -static -static-libgcc -static-libstdc++)

@@ -2,10 +2,10 @@
 // a read returns at the edges of the caller's buffer and in the lists, and that
 // after each change of the edit table the file reads back with the change and
 // with everything else as it was.
-#include <cctype>
 #include <string>
 #include <vector>
 
+#include "platform/profile/profile_document.h"
 #include "tests/conformance/scratch_folder.h"
 #include "tests/conformance/win32_functions.h"
 #include "tests/profile/profile_edit_rows.h"
@@ -121,20 +121,10 @@ TEST_F(ProfileStrings, ReadsReturnWhatWin32Returns) {
   }
 }
 
-std::string Trimmed(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
-  return first == std::string::npos ? "" : text.substr(first, last - first + 1);
-}
-
+// Whether a name in the file is the one a row names, as the functions match them.
 bool SameName(const std::string& a, const std::string& b) {
-  std::string x = Trimmed(a), y = Trimmed(b);
-  if (x.size() != y.size()) return false;
-  for (size_t i = 0; i < x.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(x[i])) !=
-        std::tolower(static_cast<unsigned char>(y[i])))
-      return false;
-  }
-  return true;
+  using platform::profile::TrimBlanks;
+  return platform::profile::NamesEqual(TrimBlanks(a), TrimBlanks(b));
 }
 
 bool Apply(const profile_rows::Row& row, const std::string& file) {

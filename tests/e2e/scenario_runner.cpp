@@ -32,7 +32,7 @@ namespace fs = std::filesystem;
 #define SCENARIO_ON_WINE 0
 #define SCENARIO_WINE_PLAYER ""
 #define SCENARIO_RESOURCES ""
-#define SCENARIO_WINE_BOOT ""
+#define SCENARIO_WINE_PREFIX_SCRIPT ""
 #endif
 
 struct RunnerArgs {
@@ -103,7 +103,7 @@ void runOne(const e2e::ScenarioFile& file, const fs::path& path, const e2e::Scen
     std::string reason = e2e::LayerOnlyReason(file, scenario);
     if (!reason.empty()) GTEST_SKIP() << "on the layer only: " << reason;
     e2e::WineOptions wine{options.program, SCENARIO_WINE_PLAYER, SCENARIO_RESOURCES, options.work,
-                          SCENARIO_WINE_BOOT};
+                          SCENARIO_WINE_PREFIX_SCRIPT};
     for (const std::string& failure : e2e::runScenarioOnWine(file, stem, scenario, wine)) {
       ADD_FAILURE_AT(path.c_str(), scenario.line) << failure;
     }

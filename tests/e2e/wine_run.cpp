@@ -94,34 +94,10 @@ std::string ShellPath(const VirtualPath& path) {
   return text;
 }
 
-// A booted prefix, made once by the boot script.
-bool EnsureTemplate(const fs::path& prefix, const fs::path& bootScript, std::string& error) {
-  if (Shell(Quote(bootScript.string()) + " " + Quote(prefix.string())) == 0) return true;
-  error = "cannot boot a wine prefix in " + prefix.string();
-  return false;
-}
-
-// A prefix of the template's files: hard links for what wine only reads, copies of what it
-// writes (the registry, the Windows directory's .ini files).
-void CopyTemplate(const fs::path& from, const fs::path& to) {
-  fs::remove_all(to);
-  fs::copy(from, to,
-           fs::copy_options::recursive | fs::copy_options::create_hard_links |
-               fs::copy_options::copy_symlinks);
-  auto unshare = [](const fs::path& file) {
-    fs::path copy = file.string() + ".copy";
-    fs::copy_file(file, copy);
-    fs::rename(copy, file);
-  };
-  for (const fs::directory_entry& entry : fs::directory_iterator(to)) {
-    if (entry.path().extension() == ".reg") unshare(entry.path());
-  }
-  for (const fs::directory_entry& entry : fs::directory_iterator(to / "drive_c" / "windows")) {
-    if (entry.is_regular_file() && entry.path().extension() == ".ini") unshare(entry.path());
-  }
-  // Wine brings browsers of its own; a scenario's machine has only its own.
+// Wine brings browsers of its own; a scenario's machine has only its own.
+void RemoveWineBrowsers(const fs::path& prefix) {
   std::vector<fs::path> browsers;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(to / "drive_c")) {
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(prefix / "drive_c")) {
     std::string name = Lowered(entry.path().filename().string());
     if (entry.is_regular_file() && (name == "iexplore.exe" || name == "netscape.exe")) {
       browsers.push_back(entry.path());
@@ -209,15 +185,16 @@ std::vector<std::string> runScenarioOnWine(const ScenarioFile& file, const std::
                                            const Scenario& scenario, const WineOptions& options) {
   fs::path root = fs::absolute(options.work) / fileStem / scenario.name;
   fs::path layerPrefix = root / "machine", winePrefix = root / "wine";
-  std::string error;
   try {
-    if (!EnsureTemplate(fs::absolute(options.work) / "template", options.bootScript, error)) {
-      return {error};
-    }
     fs::remove_all(root);
     fs::create_directories(root);
     buildMachine(file, scenario, layerPrefix);
-    CopyTemplate(fs::absolute(options.work) / "template", winePrefix);
+    if (Shell(Quote(options.prefixScript.string()) + " " +
+              Quote((fs::absolute(options.work) / "template").string()) + " " +
+              Quote(winePrefix.string())) != 0) {
+      return {"cannot make a wine prefix in " + winePrefix.string()};
+    }
+    RemoveWineBrowsers(winePrefix);
     MapDrives(layerPrefix, winePrefix, scenario.machine.value_or(file.machine.value_or("")));
     fs::path programHost = HostOf(*file.program, winePrefix, layerPrefix);
     fs::create_directories(programHost.parent_path());

@@ -12,11 +12,11 @@
 namespace e2e {
 
 struct WineOptions {
-  std::filesystem::path program;     // build-win64/Setup.EXE
-  std::filesystem::path player;      // build-win64/win32_player.exe
-  std::filesystem::path resources;   // the folder of setup.rc and control_ids.h
-  std::filesystem::path work;        // the booted prefix lives in <work>/template
-  std::filesystem::path bootScript;  // tests/wine/boot_prefix.sh
+  std::filesystem::path program;       // build-win64/Setup.EXE
+  std::filesystem::path player;        // build-win64/win32_player.exe
+  std::filesystem::path resources;     // the folder of setup.rc and control_ids.h
+  std::filesystem::path work;          // the booted prefix lives in <work>/template
+  std::filesystem::path prefixScript;  // tests/wine/fresh_prefix.sh
   int timeoutSeconds = 120;
 };
 

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace wine_player {
@@ -47,6 +49,10 @@ bool InTemplatePlace(const platform::ui::ControlTemplate& control, BaseUnits bas
 }  // namespace
 
 BaseUnits MeasuredBaseUnits(const std::string& face, int pointSize) {
+  // A font measures the same every time: once per font, not per check.
+  static std::map<std::pair<std::string, int>, BaseUnits> measured;
+  auto known = measured.find({face, pointSize});
+  if (known != measured.end()) return known->second;
   std::vector<DWORD> words = FontOnlyTemplate(face, pointSize);
   HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                            reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), nullptr,
@@ -56,7 +62,9 @@ BaseUnits MeasuredBaseUnits(const std::string& face, int pointSize) {
     MapDialogRect(dialog, &rect);
     DestroyWindow(dialog);
   }
-  return {int(rect.right), int(rect.bottom)};
+  BaseUnits base = {int(rect.right), int(rect.bottom)};
+  if (dialog) measured[{face, pointSize}] = base;
+  return base;
 }
 
 bool ControlRectHolds(const platform::ui::DialogTemplate* dialog, int id, const RECT& expected,
